@@ -1,0 +1,1 @@
+#include "uTBase64.h"

@@ -1,0 +1,67 @@
+#pragma once
+// TEABaseForm, the base of every application form window: starts a blank form from the kind's
+// definition file, opens a saved data file, saves a backup, writes the submission file and
+// prints, asks before the window is discarded, and frees the window when it closes. A kind only
+// fills the fields below in its FormCreate.
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+class QCloseEvent;
+class TUIHelper;
+class TfrReport;
+
+// The print hook of a form kind: sender, the report (by reference), the attachment text (by
+// reference, empty on entry).
+using TBeforePrintDocEvent = std::function<void(QObject *sender, TfrReport *&PrnReport, QString &AttachStr)>;
+
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+class TEABaseForm : public QMdiSubWindow {
+    Q_OBJECT
+public:
+    explicit TEABaseForm(QWidget *parent = nullptr);
+    ~TEABaseForm() override;
+
+    // Fields, set by the kind's FormCreate (control references may stay unset).
+    TfrReport *Report = nullptr;
+    TUIHelper *Helper = nullptr;
+    QString ConfigFile;
+    QPointer<QLineEdit> VerifyCodeEdit;
+    QPointer<QLineEdit> ProductNameEdit;
+    QPointer<QLineEdit> SpecEdit;
+    QPointer<QLineEdit> ApplicantEdit;
+    QPointer<QLineEdit> ClinicalUnitEdit;
+    QPointer<QLineEdit> ApplicationNameEdit;
+    QString FormTitle;
+    QString ConfigType;
+    QString KindTag;
+    bool SkipCloseQuery = false;
+    TBeforePrintDocEvent OnBeforePrintDoc;
+
+    void NewApplication();
+    void OpenApplication(const QString &fileName);
+    void LoadDocument(const QString &fileName);
+    void SaveBackup();
+    void SaveAndPrint();
+    bool ConfirmDiscard();
+    void PrintApplication();
+
+    // The data file name: executable folder + KindTag + product name + "_" + code + ".qx".
+    // Raises EError when the product name holds a character that file names may not contain.
+    QString DataFileName() const;
+
+    // The text of a control reference; empty when the kind left it unset.
+    static QString TextOf(const QLineEdit *edit);
+
+    // Close handlers. A kind's FormClose calls this one, then clears its global reference.
+    virtual void FormClose(QObject *sender, TCloseAction &action);
+    void FormCloseQuery(QObject *sender, bool &canClose);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+};
