@@ -2,28 +2,146 @@
 // The report engine: a template of pages holding text objects, lines and bands, found and changed
 // by name, prepared into printed pages, previewed, printed and written as PDF.
 //
-// Minimal interface relied on by the binding engine (find an object by name, set its text and
-// named properties, prepare and show). The full engine extends this header.
+// Units: 91.6256157635468 report units to the inch, measured from the paper's top-left corner.
+// Paper sizes are in tenths of a millimetre.
 
+#include <QColor>
+#include <QList>
 #include <QObject>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPrinter;
+
+inline constexpr double frUnitsPerInch = 91.6256157635468;
+
+// Object types for frCreateObject.
+enum TfrObjectType { gtMemo = 0, gtBand = 2, gtLine = 4 };
+
+enum TfrBandType { btNone = -1, btReportTitle = 0, btPageHeader = 2, btMasterData = 5 };
+
+enum TfrBandAlign { baNone = 0, baLeft, baRight, baCenter, baWidth, baBottom, baTop };
+
+// Alignment codes: 0 left, 1 right, 2 centre; + 8 vertical middle, + 16 vertical bottom.
+enum : int { frtaLeft = 0, frtaRight = 1, frtaCenter = 2, frtaVertical = 4, frtaMiddle = 8, frtaDown = 16 };
+
 class TfrView {
 public:
     virtual ~TfrView();
+    virtual int Type() const = 0;
+
     QString Name;
-    // Named properties: "TEXTONLY", "Alignment", "Font.Size", "STRETCHED", "BREAKED".
+    double x = 0, y = 0, dx = 0, dy = 0;  // left, top, width, height in report units
+    bool Stretched = false;
+    TfrBandAlign BandAlign = baNone;
+
+    void SetBounds(double left, double top, double width, double height);
+    // Named properties: "TEXTONLY", "Alignment", "Font.Size", "STRETCHED", "BREAKED"; switches are
+    // on for any non-zero value. Unknown names are ignored.
     virtual void SetProp(const QString &name, const QVariant &value);
+    virtual QVariant Prop(const QString &name) const;
 };
 
 class TfrMemoView : public TfrView {
 public:
+    int Type() const override { return gtMemo; }
+
     QStringList Memo;  // the lines of the text
+    QString FontName = QStringLiteral("Arial");
+    double FontSize = 10;  // points
+    bool FontBold = false;
+    QColor FontColor = Qt::black;
+    int Alignment = frtaLeft;
+    bool WordWrap = true;
+    bool TextOnly = false;
+
     // Replaces the whole text; line breaks (CR LF, CR or LF) make several lines.
     void SetText(const QString &text);
     QString Text() const;  // lines joined with CR LF
+
+    void SetProp(const QString &name, const QVariant &value) override;
+    QVariant Prop(const QString &name) const override;
+};
+
+class TfrLineView : public TfrView {
+public:
+    int Type() const override { return gtLine; }
+    double LineWidth = 2;
+};
+
+class TfrBandView : public TfrView {
+public:
+    int Type() const override { return gtBand; }
+    TfrBandType BandType = btNone;
+    QString DataSet;       // "1": one record, the band prints once
+    bool Breaked = false;  // may continue on the next page
+
+    void SetProp(const QString &name, const QVariant &value) override;
+    QVariant Prop(const QString &name) const override;
+};
+
+// A new object of the given type (gtMemo, gtLine, gtBand); the caller adds it to a page.
+TfrView *frCreateObject(int type);
+
+class TfrPage {
+public:
+    QString Name;
+    int PaperSize = 9;  // 9 = A4
+    int PaperWidth = 2100, PaperHeight = 2970;  // tenths of a millimetre
+    bool Portrait = true;
+    int MarginLeft = 0, MarginTop = 0, MarginRight = 0, MarginBottom = 0;  // report units
+
+    void SetMargins(int left, int top, int right, int bottom);
+    int Count() const { return int(m_objects.size()); }
+    TfrView *Object(int index) const { return m_objects.at(size_t(index)).get(); }
+    // Takes ownership of the object and appends it to the page's object list.
+    void Add(TfrView *object);
+
+private:
+    std::vector<std::unique_ptr<TfrView>> m_objects;
+};
+
+class TfrPages {
+public:
+    int Count() const { return int(m_pages.size()); }
+    TfrPage *operator[](int index) const { return m_pages.at(size_t(index)).get(); }
+    void Delete(int index);
+    // Appends a page with the default paper (the default printer's paper size), portrait.
+    TfrPage *Add();
+    void Clear() { m_pages.clear(); }
+    TfrPage *Append(std::unique_ptr<TfrPage> page);
+
+private:
+    std::vector<std::unique_ptr<TfrPage>> m_pages;
+};
+
+// One drawn element of a prepared page, for inspection (tests, PDF) without rasterising.
+struct TfrPreparedItem {
+    enum Kind { Text, Line };
+    Kind kind = Text;
+    QString objectName;
+    QRectF rect;          // report units on the printed page; a line has zero width or height
+    QString text;         // lines joined with CR LF
+    QString fontName;
+    double fontSize = 0;
+    bool bold = false;
+    int alignment = 0;
+    bool wordWrap = true;
+    double lineWidth = 0;
+};
+
+struct TfrPreparedPage {
+    QString templatePageName;
+    int paperWidth = 2100, paperHeight = 2970;  // tenths of a millimetre
+    bool portrait = true;
+    QList<TfrPreparedItem> items;
 };
 
 class TfrReport : public QObject {
@@ -32,10 +150,40 @@ public:
     explicit TfrReport(QObject *parent = nullptr);
     ~TfrReport() override;
 
+    TfrPages &Pages() { return m_pages; }
+    const TfrPages &Pages() const { return m_pages; }
+
     // Pages in order, each page's objects in order, names compared without regard to letter
     // case; the first match or nullptr.
     TfrView *FindObject(const QString &name) const;
 
-    // Prepares every page and shows the modal preview; returns when the preview is closed.
+    // Default number of copies offered by the print dialog.
+    int DefaultCopies = 1;
+
+    // Replaces the template by the one in a template file (a Qt resource path such as
+    // ":/reports/YPZCSQ.frt" or a file path). Raises EError when it cannot be read.
+    void LoadFromFile(const QString &path);
+    void LoadFromText(const QString &text);
+
+    // Lays out every page; the template is not changed.
+    void PrepareReport();
+    const QList<TfrPreparedPage> &PreparedPages() const { return m_prepared; }
+
+    // Shows the modal preview of the prepared pages (zoom, print, close); returns when closed.
+    void ShowPreparedReport();
+    // PrepareReport followed by ShowPreparedReport.
     void ShowReport();
+
+    // Draws the prepared pages on a printer or PDF writer.
+    void PrintPreparedReport(QPagedPaintDevice *device);
+    // Writes the prepared pages as a PDF file; raises EError on failure.
+    void ExportPdf(const QString &path);
+
+    // Tests replace the modal preview: the hook is called instead of showing it.
+    using PreviewHook = std::function<void(TfrReport &)>;
+    static void SetPreviewHook(PreviewHook hook);
+
+private:
+    TfrPages m_pages;
+    QList<TfrPreparedPage> m_prepared;
 };
