@@ -23,3 +23,4 @@ QString TUIHelper::ApplicationDir()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/'));
 }
+QString TUIHelper::ReadConfigType(const QString &) { return QString(); }

@@ -45,6 +45,10 @@ public:
     // Class operations.
     static QString NewVerifyCode();           // eight upper-case hexadecimal digits
     static QString ApplicationDir();          // executable's folder, ending in a separator
+    // The config-type value of a definition or data file, read with the same safe parser as
+    // LoadFile. Raises EError for a missing, unreadable or malformed file or one without a
+    // config-type.
+    static QString ReadConfigType(const QString &path);
 
 private:
     struct Impl;

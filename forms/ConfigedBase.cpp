@@ -11,7 +11,6 @@ void TEABaseForm::LoadDocument(const QString &) {}
 void TEABaseForm::SaveBackup() {}
 void TEABaseForm::SaveAndPrint() {}
 bool TEABaseForm::ConfirmDiscard() { return false; }
-void TEABaseForm::PrintApplication() {}
 QString TEABaseForm::DataFileName() const { return QString(); }
 QString TEABaseForm::TextOf(const QLineEdit *edit) { return edit ? edit->text() : QString(); }
 void TEABaseForm::FormClose(QObject *, TCloseAction &action) { action = TCloseAction::caFree; }
