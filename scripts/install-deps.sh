@@ -10,7 +10,7 @@ packages=(
   libxml2-dev
   libbenchmark-dev
   fonts-noto-cjk fonts-noto-core
-  xvfb xauth x11-apps imagemagick
+  xvfb xauth
   poppler-utils
 )
 
