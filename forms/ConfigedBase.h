@@ -52,8 +52,14 @@ public:
     void PrintApplication();
 
     // The data file name: executable folder + KindTag + product name + "_" + code + ".qx".
-    // Raises EError when the product name holds a character that file names may not contain.
+    // Raises EError when the product name or the code holds a character that file names may
+    // not contain (\ / : * ? " < > | or a control character): such a name would write outside
+    // the executable's folder or fail half-way.
     QString DataFileName() const;
+
+    // The definition file of the kind: the executable's folder followed by ConfigFile, whose
+    // backslashes become the platform's separator.
+    QString DefinitionFileName() const;
 
     // The text of a control reference; empty when the kind left it unset.
     static QString TextOf(const QLineEdit *edit);
@@ -61,6 +67,10 @@ public:
     // Close handlers. A kind's FormClose calls this one, then clears its global reference.
     virtual void FormClose(QObject *sender, TCloseAction &action);
     void FormCloseQuery(QObject *sender, bool &canClose);
+
+    // Places a freshly built window into its frame: a multi-document area takes it as one of
+    // its child windows; any other parent simply owns it.
+    void PlaceIn(QWidget *parent);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
