@@ -2,4 +2,79 @@
 // attachment page and opens the preview.
 #include "ConfigedBase.h"
 
-void TEABaseForm::PrintApplication() {}
+#include "UIHelper.h"
+#include "frReport.h"
+
+#include <QLineEdit>
+
+namespace {
+// Writes a text into the report object of that name, if the report has a text object of it.
+void writeFixed(TfrReport *report, const char *name, const QString &text)
+{
+    if (auto *memo = dynamic_cast<TfrMemoView *>(report->FindObject(QString::fromLatin1(name))))
+        memo->SetText(text);
+}
+
+const QString kAttachmentPage = QStringLiteral("newadd");
+}  // namespace
+
+void TEABaseForm::PrintApplication()
+{
+    if (!Report)
+        return;
+    if (Helper) {
+        Helper->SetReport(Report);
+        Helper->FillReport();
+    }
+
+    const QString code = TextOf(VerifyCodeEdit);
+    for (const char *name : {"VerifyCode1", "VerifyCode2", "VerifyCode3", "VerifyCode4", "VerifyCode5"})
+        writeFixed(Report, name, code);
+    writeFixed(Report, "scpmc", TextOf(ProductNameEdit));
+    writeFixed(Report, "ssqdw", TextOf(ApplicantEdit));
+    writeFixed(Report, "sedtguige", TextOf(SpecEdit));
+    writeFixed(Report, "sedtsqmc", TextOf(ApplicationNameEdit));
+    writeFixed(Report, "slcdw", TextOf(ClinicalUnitEdit));
+
+    QString attachStr;
+    if (OnBeforePrintDoc)
+        OnBeforePrintDoc(this, Report, attachStr);
+    // The hook may replace the report; without one there is nothing to print.
+    if (!Report)
+        return;
+
+    if (!attachStr.isEmpty()) {
+        TfrPages &pages = Report->Pages();
+        for (int i = pages.Count() - 1; i >= 0; --i)
+            if (pages[i]->Name == kAttachmentPage)
+                pages.Delete(i);
+        TfrPage *page = pages.Add();
+        page->SetMargins(90, 79, 54, 54);
+        page->Name = kAttachmentPage;
+
+        auto *band = static_cast<TfrBandView *>(frCreateObject(gtBand));
+        band->SetBounds(90, 79, 0, 100);
+        band->BandType = btMasterData;
+        band->DataSet = QStringLiteral("1");
+        band->SetProp(QStringLiteral("BREAKED"), 8);
+        band->SetProp(QStringLiteral("STRETCHED"), 1);
+        page->Add(band);
+
+        auto *memo = static_cast<TfrMemoView *>(frCreateObject(gtMemo));
+        memo->SetBounds(91, 80, 60, 90);
+        memo->BandAlign = baWidth;
+        memo->SetProp(QStringLiteral("Alignment"), 0);
+        memo->SetProp(QStringLiteral("TEXTONLY"), 16);
+        memo->SetProp(QStringLiteral("Font.Size"), 9);
+        memo->SetProp(QStringLiteral("STRETCHED"), 1);
+        memo->Add(attachStr);
+        page->Add(memo);
+    }
+
+    if (Helper) {
+        Helper->SetReport(Report);
+        Helper->ShowReport();
+    } else {
+        Report->ShowReport();
+    }
+}

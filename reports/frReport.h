@@ -65,6 +65,8 @@ public:
     // Replaces the whole text; line breaks (CR LF, CR or LF) make several lines.
     void SetText(const QString &text);
     QString Text() const;  // lines joined with CR LF
+    // Adds one entry to the text; line breaks inside it print as line breaks.
+    void Add(const QString &entry);
 
     void SetProp(const QString &name, const QVariant &value) override;
     QVariant Prop(const QString &name) const override;
@@ -135,10 +137,13 @@ struct TfrPreparedItem {
     int alignment = 0;
     bool wordWrap = true;
     double lineWidth = 0;
+    QStringList lines;     // the text as laid out in its box, one entry per printed line
+    bool clipped = false;  // the text does not fit its box and is cut off at the box's edges
 };
 
 struct TfrPreparedPage {
     QString templatePageName;
+    int templatePageIndex = -1;
     int paperWidth = 2100, paperHeight = 2970;  // tenths of a millimetre
     bool portrait = true;
     QList<TfrPreparedItem> items;
@@ -159,6 +164,10 @@ public:
 
     // Default number of copies offered by the print dialog.
     int DefaultCopies = 1;
+    // The printer the template was designed for; used when installed, else the current printer.
+    QString PrinterName;
+    // Title of the preview window and of printed and PDF documents.
+    QString Title;
 
     // Replaces the template by the one in a template file (a Qt resource path such as
     // ":/reports/YPZCSQ.frt" or a file path). Raises EError when it cannot be read.
@@ -182,6 +191,7 @@ public:
     // Tests replace the modal preview: the hook is called instead of showing it.
     using PreviewHook = std::function<void(TfrReport &)>;
     static void SetPreviewHook(PreviewHook hook);
+    static const PreviewHook &CurrentPreviewHook();
 
 private:
     TfrPages m_pages;

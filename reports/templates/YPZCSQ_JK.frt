@@ -1,0 +1,5 @@
+# Printed form of this kind: four A4 pages; their contents come with the kind's printout.
+page name="" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54
+page name="Page1" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54
+page name="Page2" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54
+page name="Page3" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54
