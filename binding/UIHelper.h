@@ -5,8 +5,11 @@
 //
 // Public interface used by the form framework; keep these signatures stable.
 
+#include "XmlDocument.h"
+
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -50,7 +53,54 @@ public:
     // config-type.
     static QString ReadConfigType(const QString &path);
 
+    // Lookups in the bound document. Names of entries are compared exactly.
+    QString FindFieldValue(const QString &fieldName) const;
+    static TXmlElement FindEntryByName(const TXmlElement &element, const QString &name);
+    TXmlElement FindRelationEntry(const QString &name) const;
+    TXmlElement FindDataEntry(const QString &name) const;
+    TXmlElement FindFieldEntry(const QString &name) const;
+    static void SplitText(const QString &text, const QString &separator, QStringList &list);
+    // The form's control of that name, letter case ignored, or nullptr.
+    QWidget *FindControl(const QString &name) const;
+    // Raises the missing-control error when control is nullptr.
+    void CheckControl(const QWidget *control, const QString &name) const;
+
+    // A text that is empty, one space, or begins with a character below the space.
+    static bool IsBlankValue(const QString &text);
+
+    // Loading steps.
+    bool CheckConfigType() const;
+    void ApplyDocument();
+    void ApplyRelation(const TXmlElement &entry);
+    void LoadEntry(const TXmlElement &entry);
+    void DisableControl(QWidget *control);
+    void EnableControl(QWidget *control);
+    static bool IsChecked(const QWidget *control);
+    void CheckBoxClick(QObject *sender);
+    void RadioButtonClick(QObject *sender);
+    void UpdateDependents(const QString &name);
+    void DisableDependents(QWidget *control);
+
+    // Saving steps.
+    void CollectDocument();
+    void CollectEntry(const TXmlElement &entry);
+
+private Q_SLOTS:
+    void OnCheckBoxToggled(bool checked);
+    void OnRadioButtonToggled(bool checked);
+
 private:
+    void LoadPlainEntry(const TXmlElement &entry);
+    void LoadRadioGroup(const TXmlElement &entry);
+    void LoadCheckGroup(const TXmlElement &entry);
+    void LoadComboBox(const TXmlElement &entry);
+    void FillEntry(const TXmlElement &entry);
+    void FillRadioGroup(const TXmlElement &entry);
+    void FillCheckGroup(const TXmlElement &entry);
+    void FillPlainEntry(const TXmlElement &entry);
+    QWidget *LookUp(const QString &name) const;  // FindControl + CheckControl
+    void InstallHandler(QWidget *control);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -1,10 +1,11 @@
 #include "DateTimePicker.h"
 
+#include "ShortDate.h"
+
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLocale>
 
 TDateTimePicker::TDateTimePicker(QWidget *parent)
     : QWidget(parent), m_tick(new QCheckBox(this)), m_edit(new QDateEdit(this))
@@ -14,9 +15,7 @@ TDateTimePicker::TDateTimePicker(QWidget *parent)
     m_tick->setObjectName(QStringLiteral("qt_picker_tick"));
     m_edit->setObjectName(QStringLiteral("qt_picker_date"));
     m_edit->setCalendarPopup(true);
-    m_edit->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat)
-                                 .replace(QStringLiteral("yy"), QStringLiteral("yyyy"))
-                                 .replace(QStringLiteral("yyyyyyyy"), QStringLiteral("yyyy")));
+    m_edit->setDisplayFormat(ShortDateFormat());
     m_edit->setDate(QDate::currentDate());
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
