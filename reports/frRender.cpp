@@ -97,6 +97,25 @@ TextBlock layoutBlock(const QString &text, const QString &face, double size, boo
         return block;
     block.text = toLayoutText(text);
     block.layout = std::make_unique<QTextLayout>(block.text, layoutFont(face, size, bold), layoutDevice());
+    // Quotes, dashes and the like come from the CJK face, full width as Chinese sets them.
+    QList<QTextLayout::FormatRange> formats;
+    for (int i = 0; i < block.text.size(); ++i) {
+        if (!IsFullWidthPunctuation(block.text.at(i)))
+            continue;
+        if (!formats.isEmpty() && formats.last().start + formats.last().length == i) {
+            ++formats.last().length;
+            continue;
+        }
+        QTextLayout::FormatRange range;
+        range.start = i;
+        range.length = 1;
+        QFont cjk = ResolveCjkFont(face, size, bold);
+        cjk.setHintingPreference(QFont::PreferNoHinting);
+        cjk.setKerning(false);
+        range.format.setFont(cjk);
+        formats.append(range);
+    }
+    block.layout->setFormats(formats);
     QTextOption option;
     option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     option.setUseDesignMetrics(true);

@@ -4,6 +4,7 @@
 #include "frReport.h"
 
 #include "Errors.h"
+#include "frPdfText.h"
 #include "frPreview.h"
 #include "frRender.h"
 #include "frTemplateReader.h"
@@ -259,12 +260,24 @@ void TfrReport::PrintPreparedReport(QPagedPaintDevice *device)
 
 void TfrReport::ExportPdf(const QString &path)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(1200);
-    writer.setCreator(QStringLiteral("电子申报"));
-    writer.setTitle(Title);
-    if (!frPrint(m_prepared, &writer))
-        throw EError(QStringLiteral("无法写入文件：%1").arg(path));
+    const QString failed = QStringLiteral("无法写入文件：%1").arg(path);
+    {
+        QPdfWriter writer(path);
+        writer.setResolution(1200);
+        writer.setCreator(QStringLiteral("电子申报"));
+        writer.setTitle(Title);
+        if (!frPrint(m_prepared, &writer))
+            throw EError(failed);
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        throw EError(failed);
+    QByteArray pdf = file.readAll();
+    if (frRepairPdfText(pdf, m_prepared)) {
+        // Same length: the file is overwritten in place.
+        if (!file.seek(0) || file.write(pdf) != pdf.size())
+            throw EError(failed);
+    }
 }
 
 void TfrReport::SetPreviewHook(PreviewHook hook)
