@@ -1,7 +1,12 @@
 #include "Application.h"
+#include "mainform.h"
 
 int main(int argc, char **argv)
 {
     TApplication app(argc, argv);
-    return 0;
+    // The first window created is the application's main window; closing it ends the program.
+    FrmMain = new TFrmMain;
+    FrmMain->setAttribute(Qt::WA_DeleteOnClose);
+    FrmMain->showMaximized();
+    return app.exec();
 }

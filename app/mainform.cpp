@@ -1,0 +1,260 @@
+#include "mainform.h"
+#include "ui_mainform.h"
+
+#include "ConfigedBase.h"
+#include "Errors.h"
+#include "Kinds.h"
+#include "Pictures.h"
+#include "Prompts.h"
+#include "YJAbout.h"
+#include "YJHelp.h"
+#include "YJProc.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QToolButton>
+
+#include <algorithm>
+
+TFrmMain *FrmMain = nullptr;
+
+namespace {
+const TKindInfo &KindOf(const char *className)
+{
+    const QString name = QString::fromLatin1(className);
+    for (const TKindInfo &kind : AllKinds())
+        if (kind.className == name)
+            return kind;
+    throw EError(QStringLiteral("未知的申请表类型：") + name);
+}
+}  // namespace
+
+TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent), ui(new Ui::TFrmMain)
+{
+    ui->setupUi(this);
+    setWindowIcon(ApplicationIcon());
+    ui->StatusBar1->addWidget(ui->StatusPanel1);
+    ui->StatusBar1->addWidget(ui->StatusPanel2);
+    SetUpPictures();
+    SetUpToolBar();
+
+    // The separators of the menu carry their names too.
+    const auto fileItems = ui->F1->actions();
+    for (QAction *a : fileItems)
+        if (a->isSeparator())
+            a->setObjectName(QStringLiteral("N8"));
+    const auto helpItems = ui->H1->actions();
+    for (QAction *a : helpItems)
+        if (a->isSeparator())
+            a->setObjectName(QStringLiteral("N15"));
+
+    // Every command runs under the default error handler.
+    const auto bind = [this](QAction *action, void (TFrmMain::*command)(QObject *)) {
+        connect(action, &QAction::triggered, this,
+                [this, action, command] { Guarded([&] { (this->*command)(action); }); });
+    };
+    bind(ui->N2, &TFrmMain::N2Click);
+    bind(ui->N6, &TFrmMain::N6Click);
+    bind(ui->mnuSaveNoExit, &TFrmMain::mnuSaveNoExitClick);
+    bind(ui->mnuReport, &TFrmMain::mnuReportClick);
+    bind(ui->Q1, &TFrmMain::Q1Click);
+    bind(ui->N10, &TFrmMain::N10Click);
+    bind(ui->N9, &TFrmMain::N9Click);
+    bind(ui->mnuHelp, &TFrmMain::mnuHelpClick);
+    bind(ui->N11, &TFrmMain::N11Click);
+}
+
+TFrmMain::~TFrmMain()
+{
+    if (FrmMain == this)
+        FrmMain = nullptr;
+}
+
+void TFrmMain::SetUpPictures()
+{
+    ui->N1->setIcon(ShellIcon(picNew));
+    ui->mnuOpen->setIcon(ShellIcon(picOpen));
+    ui->mnuSaveNoExit->setIcon(ShellIcon(picSaveAs));
+    ui->mnuReport->setIcon(ShellIcon(picPrintSave));
+    ui->mnuHelp->setIcon(ShellIcon(picHelp));
+}
+
+void TFrmMain::SetUpToolBar()
+{
+    struct Button {
+        QAction *action;
+        const char *name;
+    };
+    const Button buttons[] = {
+        {ui->N1->menuAction(), "ToolButton6"},  {ui->mnuOpen->menuAction(), "ToolButton1"},
+        {ui->mnuSaveNoExit, "ToolButton4"},     {ui->mnuReport, "ToolButton3"},
+        {ui->mnuHelp, "ToolButton11"},
+    };
+    for (const Button &b : buttons) {
+        auto *button = qobject_cast<QToolButton *>(ui->ToolBar1->widgetForAction(b.action));
+        if (!button)
+            continue;
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setToolTip(b.action->text().remove(QLatin1Char('&')));
+        // The buttons of the two submenus drop their submenu down below them when pressed.
+        if (b.action->menu())
+            button->setPopupMode(QToolButton::InstantPopup);
+    }
+    const char *separatorNames[] = {"ToolButton2", "ToolButton7", "ToolButton5", "ToolButton8",
+                                    "ToolButton9"};
+    int next = 0;
+    const auto actions = ui->ToolBar1->actions();
+    for (QAction *a : actions)
+        if (a->isSeparator() && next < 5)
+            a->setObjectName(QString::fromLatin1(separatorNames[next++]));
+}
+
+QMdiArea *TFrmMain::ClientArea() const
+{
+    return ui->MDIClient;
+}
+
+QList<QMdiSubWindow *> TFrmMain::MDIChildren() const
+{
+    QList<QMdiSubWindow *> children = ui->MDIClient->subWindowList(QMdiArea::StackingOrder);
+    std::reverse(children.begin(), children.end());
+    return children;
+}
+
+int TFrmMain::MDIChildCount() const
+{
+    return int(ui->MDIClient->subWindowList().size());
+}
+
+QString TFrmMain::OpenDialogInitialDir()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("c:\\baopan");
+#else
+    const QString dir = QDir::home().filePath(QStringLiteral("baopan"));
+    return QFileInfo(dir).isDir() ? dir : QString();
+#endif
+}
+
+QString TFrmMain::OpenDialogFilter()
+{
+    return QStringLiteral("医疗器械出口证明申请表报盘文件(*.qx)");
+}
+
+void TFrmMain::NewForm(const char *className)
+{
+    const TKindInfo &kind = KindOf(className);
+    if (TEABaseForm *open = kind.current())
+        if (!open->ConfirmDiscard())
+            return;
+    TEABaseForm *form = kind.create(ui->MDIClient);
+    form->NewApplication();
+}
+
+void TFrmMain::OpenForm(const char *className, const QString &presetName)
+{
+    // The dialog comes before the question: cancelling it never asks anything.
+    const QString fileName = Prompt::OpenFile(presetName, OpenDialogFilter(), OpenDialogInitialDir());
+    if (fileName.isEmpty())
+        return;
+    const TKindInfo &kind = KindOf(className);
+    if (TEABaseForm *open = kind.current())
+        if (!open->ConfirmDiscard())
+            return;
+    TEABaseForm *form = kind.create(ui->MDIClient);
+    form->OpenApplication(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath()));
+}
+
+void TFrmMain::N2Click(QObject *) { NewForm("TFrmYPZCSQ"); }
+void TFrmMain::N6Click(QObject *) { OpenForm("TFrmYPZCSQ", QStringLiteral("注册")); }
+void TFrmMain::N3Click(QObject *) { NewForm("TFrmYPBCSQ"); }
+void TFrmMain::N5Click(QObject *) { OpenForm("TFrmYPBCSQ", QStringLiteral("变更")); }
+void TFrmMain::N12Click(QObject *) { NewForm("TFrmYPZCSQ_JK"); }
+void TFrmMain::N14Click(QObject *) { OpenForm("TFrmYPZCSQ_JK", QStringLiteral("临床")); }
+void TFrmMain::N13Click(QObject *) { NewForm("TFrmYPBCSQ_JK"); }
+void TFrmMain::N16Click(QObject *) { OpenForm("TFrmYPBCSQ_JK", QStringLiteral("临床豁免")); }
+void TFrmMain::N4Click(QObject *) { NewForm("TFrmYPZZCSQ"); }
+void TFrmMain::N7Click(QObject *) { OpenForm("TFrmYPZZCSQ", QStringLiteral("第三方豁免")); }
+void TFrmMain::N_NClick(QObject *) { NewForm("TFrmYPBCSQ_N"); }
+void TFrmMain::N17Click(QObject *) { OpenForm("TFrmYPBCSQ_N", QStringLiteral("其他")); }
+
+void TFrmMain::SaveActive(bool andPrint)
+{
+    QMdiSubWindow *active = ui->MDIClient->currentSubWindow();
+    if (!active)
+        return;
+    // The class test order of the kinds; at most one window of a kind is open, so the kind's
+    // global reference is the active window itself.
+    for (const TKindInfo &kind : AllKinds()) {
+        if (!active->inherits(kind.className.toLatin1().constData()))
+            continue;
+        if (TEABaseForm *form = kind.current()) {
+            if (andPrint)
+                form->SaveAndPrint();
+            else
+                form->SaveBackup();
+        }
+        return;
+    }
+}
+
+void TFrmMain::mnuSaveNoExitClick(QObject *) { SaveActive(false); }
+void TFrmMain::mnuReportClick(QObject *) { SaveActive(true); }
+
+void TFrmMain::Q1Click(QObject *)
+{
+    if (!Prompt::Question(QStringLiteral("你确定要退出系统吗?")))
+        return;
+    CloseAllChildren(this);
+}
+
+void TFrmMain::N10Click(QObject *)
+{
+    ui->StatusBar1->setVisible(ui->N10->isChecked());
+}
+
+void TFrmMain::N9Click(QObject *)
+{
+    ui->ToolBar1->setVisible(ui->N9->isChecked());
+}
+
+void TFrmMain::mnuHelpClick(QObject *)
+{
+    FrmYJHelp = new TFrmYJHelp(this);
+    FrmYJHelp->exec();
+}
+
+void TFrmMain::N11Click(QObject *)
+{
+    FrmYJAbout = new TFrmYJAbout(this);
+    FrmYJAbout->exec();
+}
+
+void TFrmMain::closeEvent(QCloseEvent *event)
+{
+    QList<QPointer<TEABaseForm>> forms;
+    const auto children = MDIChildren();
+    for (QMdiSubWindow *child : children)
+        if (auto *form = qobject_cast<TEABaseForm *>(child))
+            forms << form;
+    for (const QPointer<TEABaseForm> &form : std::as_const(forms)) {
+        bool canClose = true;
+        if (form)
+            form->FormCloseQuery(form, canClose);
+        if (!canClose) {
+            event->ignore();
+            return;
+        }
+    }
+    // Everyone agreed: close the forms without asking a second time.
+    for (const QPointer<TEABaseForm> &form : std::as_const(forms)) {
+        if (!form)
+            continue;
+        form->SkipCloseQuery = true;
+        form->close();
+    }
+    QMainWindow::closeEvent(event);
+}
