@@ -302,9 +302,14 @@ void prepareBandPage(const TfrPage &page, int index, QList<TfrPreparedPage> &res
                         if (take > 0) {
                             const QTextLine a = p.block.layout->lineAt(p.next);
                             const QTextLine b = p.block.layout->lineAt(p.next + take - 1);
-                            text = p.block.text.mid(a.textStart(), b.textStart() + b.textLength() - a.textStart());
-                            if (text.endsWith(QChar::LineSeparator))
-                                text.chop(1);
+                            if (p.next + take >= total) {
+                                // The last piece keeps everything to the end, blank lines too.
+                                text = p.block.text.mid(a.textStart());
+                            } else {
+                                text = p.block.text.mid(a.textStart(), b.textStart() + b.textLength() - a.textStart());
+                                if (text.endsWith(QChar::LineSeparator))
+                                    text.chop(1);
+                            }
                             text = fromLayoutText(text);
                         }
                         double h = take * p.block.lineHeight;
@@ -399,6 +404,9 @@ void applyPage(QPagedPaintDevice *device, const TfrPreparedPage &page)
 {
     const QPageLayout layout = pageLayoutOf(page);
     if (auto *printer = dynamic_cast<QPrinter *>(device)) {
+        // A printer takes one paper for the whole job: it is set before the first page.
+        if (printer->printerState() == QPrinter::Active)
+            return;
         // Positions are from the paper's corner, so the printer draws from there too.
         printer->setFullPage(true);
         printer->setPageSize(layout.pageSize());
