@@ -69,6 +69,29 @@ bool isUtf16(const QByteArray &bytes)
            || bytes.startsWith(QByteArray("<\0?\0", 4)) || bytes.startsWith(QByteArray("\0<\0?", 4));
 }
 
+// XML 1.0 holds no control characters other than tab and line breaks, no lone surrogates and
+// neither U+FFFE nor U+FFFF; written as they are, they would make the file unreadable.
+QString xmlHoldable(const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            kept.append(c);
+            kept.append(text.at(++i));
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if (c.isSurrogate() || u == 0xFFFE || u == 0xFFFF)
+            continue;
+        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r')
+            continue;
+        kept.append(c);
+    }
+    return kept;
+}
+
 struct TParseState {
     bool hasError = false;
     QString firstMessage;
@@ -136,7 +159,7 @@ void TXmlElement::SetAttribute(const char *name, const QString &value)
 {
     if (!m_node)
         return;
-    const QByteArray utf8 = value.toUtf8();
+    const QByteArray utf8 = xmlHoldable(value).toUtf8();
     xmlSetProp(m_node, X(name), X(utf8.constData()));
 }
 

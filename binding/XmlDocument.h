@@ -26,6 +26,7 @@ public:
     bool HasAttribute(const char *name) const;
     // The attribute's text; empty when absent (HasAttribute tells the two apart).
     QString Attribute(const char *name) const;
+    // Characters that XML cannot hold (control characters but tab and line breaks) are dropped.
     void SetAttribute(const char *name, const QString &value);
 
     TXmlElement Parent() const;  // the parent element, or null at the root

@@ -14,8 +14,9 @@ struct TComponentIndex {
 
 QHash<const QObject *, TComponentIndex> &indexes()
 {
-    static QHash<const QObject *, TComponentIndex> all;
-    return all;
+    // Never freed: a form destroyed during the program's exit still finds it.
+    static auto *all = new QHash<const QObject *, TComponentIndex>;
+    return *all;
 }
 
 QString foldName(const QString &name)

@@ -23,6 +23,8 @@ private Q_SLOTS:
     void noDocument();
     void unwritablePath();
     void roundTripEveryKind();
+    void textsThatXmlCannotHold_data();
+    void textsThatXmlCannotHold();
 };
 
 static const QStringList kForm = {
@@ -274,6 +276,35 @@ void TestSaving::roundTripEveryKind()
     again->LoadFile(kConfigType);
     QCOMPARE(Find<QComboBox>(third.get(), "Combo1")->currentText(), QString());
     QVERIFY(prompter.Messages.isEmpty());
+}
+
+void TestSaving::textsThatXmlCannotHold_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("reopened");
+    QTest::newRow("tab and line breaks kept") << QStringLiteral("a\tb\r\nc") << QStringLiteral("a\tb\r\nc");
+    QTest::newRow("control characters dropped") << QString::fromLatin1("a\x01" "b\x0B\x1F" "c") << QStringLiteral("abc");
+    QTest::newRow("spaces kept") << QStringLiteral("  a  ") << QStringLiteral("  a  ");
+}
+
+// A pasted control character must not make the data file unreadable.
+void TestSaving::textsThatXmlCannotHold()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, reopened);
+    TScriptedPrompter prompter;
+    QTemporaryDir dir;
+    const QByteArray doc = MakeDocument("", "<e type=\"Edit\" name=\"Edit1\" Field=\"f\"/>", "<f name=\"f\"/>");
+    auto form = MakeForm({QStringLiteral("edit:Edit1")});
+    TUIHelper *helper = Load(form.get(), dir, doc);
+    Find<QLineEdit>(form.get(), "Edit1")->setText(typed);
+    const QString path = dir.filePath(QStringLiteral("out.qx"));
+    helper->SaveFile(path);
+    auto fresh = MakeForm({QStringLiteral("edit:Edit1")});
+    auto *reader = new TUIHelper(fresh.get());
+    reader->FileName = path;
+    reader->LoadFile(kConfigType);
+    QCOMPARE(Find<QLineEdit>(fresh.get(), "Edit1")->text(), reopened);
 }
 
 QTEST_MAIN(TestSaving)

@@ -52,7 +52,9 @@ void TestXmlDocument::encodings()
     auto *edit = Find<QLineEdit>(form.get(), "Edit1");
     QCOMPARE(edit->text(), QStringLiteral("中文值"));
 
-    edit->setText(QStringLiteral("新值：张三"));
+    // Characters outside the file's encoding (an emoji, a rare name character) survive as well.
+    const QString typed = QStringLiteral("新值：张三") + QString::fromUtf8("\xF0\x9F\x98\x80\xF0\xA0\x80\x80");
+    edit->setText(typed);
     const QString saved = dir.filePath(QStringLiteral("saved.qx"));
     helper->SaveFile(saved);
 
@@ -68,7 +70,7 @@ void TestXmlDocument::encodings()
     reader->LoadFile(kConfigType);
     // A file without a declaration is UTF-8, and is written so, declared.
     QCOMPARE(reader->Document()->Encoding(), encoding.isEmpty() ? QStringLiteral("UTF-8") : encoding);
-    QCOMPARE(Find<QLineEdit>(again.get(), "Edit1")->text(), QStringLiteral("新值：张三"));
+    QCOMPARE(Find<QLineEdit>(again.get(), "Edit1")->text(), typed);
     QVERIFY(prompter.Messages.isEmpty());
     QVERIFY(prompter.Unexpected.isEmpty());
 }
