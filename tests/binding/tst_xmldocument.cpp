@@ -18,6 +18,7 @@ private Q_SLOTS:
     void absentAndEmptyAttributesDiffer();
     void hostileFiles_data();
     void hostileFiles();
+    void externalDtdIsNotFetched();
     void readConfigType();
 };
 
@@ -173,6 +174,18 @@ void TestXmlDocument::hostileFiles()
     QVERIFY2(raised.startsWith(error), qPrintable(raised));
     QVERIFY(!raised.contains(QLatin1String("root:")));  // nothing of /etc/passwd
     QVERIFY(form->isVisible());  // an error leaves the window open
+    QVERIFY(prompter.Messages.isEmpty());
+}
+
+void TestXmlDocument::externalDtdIsNotFetched()
+{
+    // The DOCTYPE names a DTD on the network; the file is read without it.
+    TScriptedPrompter prompter;
+    auto form = MakeForm({QStringLiteral("edit:Edit1")});
+    auto *helper = new TUIHelper(form.get());
+    helper->FileName = dataFile("external-dtd.xml");
+    helper->LoadFile(QStringLiteral("x"));
+    QVERIFY(helper->Document());
     QVERIFY(prompter.Messages.isEmpty());
 }
 
