@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 struct Face {
     QString name;
@@ -127,4 +129,85 @@ bool frRepairPdfText(QByteArray &pdf, const QList<TfrPreparedPage> &pages)
     if (changed)
         pdf = text.toLatin1();
     return changed;
+}
+
+namespace {
+struct Insertion {
+    qsizetype at;  // offset in the original file
+    QByteArray bytes;
+};
+
+// Inserts the bytes and moves every offset of the last cross-reference table, and its
+// startxref, by what was inserted before it.
+bool insertAndRelocate(QByteArray &pdf, const QList<Insertion> &insertions)
+{
+    const qsizetype xref = pdf.lastIndexOf("\nxref\n") + 1;
+    const qsizetype trailer = pdf.indexOf("trailer", xref);
+    const qsizetype startxref = pdf.indexOf("startxref\n", trailer);
+    const qsizetype eof = pdf.indexOf("%%EOF", startxref);
+    if (xref <= 0 || trailer < 0 || startxref < 0 || eof < 0)
+        return false;
+    auto moved = [&](qsizetype offset) {
+        qsizetype result = offset;
+        for (const Insertion &i : insertions)
+            if (i.at < offset)
+                result += i.bytes.size();
+        return result;
+    };
+    const QList<QByteArray> lines = pdf.mid(xref, trailer - xref).split('\n');
+    QByteArray table;
+    for (const QByteArray &line : lines) {
+        if (line.size() >= 18 && line.at(10) == ' ' && line.at(16) == ' ' && line.at(17) == 'n') {
+            bool ok = false;
+            const qsizetype offset = line.left(10).toLongLong(&ok);
+            if (!ok)
+                return false;
+            table += QByteArray::number(moved(offset)).rightJustified(10, '0') + line.mid(10) + '\n';
+        } else if (!line.isEmpty()) {
+            table += line + '\n';
+        }
+    }
+    const qsizetype oldStart = pdf.mid(startxref + 10, eof - startxref - 10).trimmed().toLongLong();
+    if (oldStart != xref)
+        return false;
+
+    QByteArray result;
+    qsizetype from = 0;
+    for (const Insertion &i : insertions) {
+        if (i.at < from || i.at > xref)
+            return false;
+        result += pdf.mid(from, i.at - from) + i.bytes;
+        from = i.at;
+    }
+    result += pdf.mid(from, xref - from);
+    const qsizetype newXref = result.size();
+    result += table + pdf.mid(trailer, startxref - trailer);
+    result += "startxref\n" + QByteArray::number(newXref) + "\n" + pdf.mid(eof);
+    pdf = result;
+    return true;
+}
+}  // namespace
+
+bool frTagFontSubsets(QByteArray &pdf)
+{
+    static const QRegularExpression descriptor(QStringLiteral("/FontName /([A-Z]{6}\\+)([^\\s/<>\\[\\]()]+)"));
+    const QString text = QString::fromLatin1(pdf);
+    QList<Insertion> insertions;
+    QSet<QString> done;
+    for (auto it = descriptor.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(2);
+        if (done.contains(name))
+            continue;
+        done.insert(name);
+        const QRegularExpression base(QStringLiteral("/BaseFont /(") + QRegularExpression::escape(name)
+                                      + QStringLiteral(")(?=[\\s/<>\\[\\]()])"));
+        for (auto b = base.globalMatch(text); b.hasNext();)
+            insertions.append({b.next().capturedStart(1), m.captured(1).toLatin1()});
+    }
+    if (insertions.isEmpty())
+        return false;
+    std::sort(insertions.begin(), insertions.end(),
+              [](const Insertion &a, const Insertion &b) { return a.at < b.at; });
+    return insertAndRelocate(pdf, insertions);
 }

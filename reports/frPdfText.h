@@ -13,3 +13,8 @@
 // Rewrites the ToUnicode maps of a PDF in place (same length, so offsets stay valid). Returns
 // true when anything changed.
 bool frRepairPdfText(QByteArray &pdf, const QList<TfrPreparedPage> &pages);
+
+// Gives the font dictionaries of embedded subsets the subset tag that their descriptors carry
+// ("ABCDEF+Name"), as PDF readers expect of subset fonts, and rebuilds the cross-reference
+// table for the moved objects. Returns true when anything changed.
+bool frTagFontSubsets(QByteArray &pdf);

@@ -273,9 +273,10 @@ void TfrReport::ExportPdf(const QString &path)
     if (!file.open(QIODevice::ReadWrite))
         throw EError(failed);
     QByteArray pdf = file.readAll();
-    if (frRepairPdfText(pdf, m_prepared)) {
-        // Same length: the file is overwritten in place.
-        if (!file.seek(0) || file.write(pdf) != pdf.size())
+    const bool mapped = frRepairPdfText(pdf, m_prepared);
+    const bool tagged = frTagFontSubsets(pdf);
+    if (mapped || tagged) {
+        if (!file.seek(0) || file.write(pdf) != pdf.size() || !file.resize(pdf.size()))
             throw EError(failed);
     }
 }

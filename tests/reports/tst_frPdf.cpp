@@ -72,11 +72,32 @@ private Q_SLOTS:
             QVERIFY2(cols.size() >= 7, qPrintable(row));
             // ... emb sub uni object-number generation
             QCOMPARE(cols.at(cols.size() - 5), QStringLiteral("yes"));  // embedded
+            QCOMPARE(cols.at(cols.size() - 4), QStringLiteral("yes"));  // a subset
             QCOMPARE(cols.at(cols.size() - 3), QStringLiteral("yes"));  // with a text mapping
             cjk |= row.contains(QLatin1String("CJK"));
             latin |= !row.contains(QLatin1String("CJK"));
         }
         QVERIFY(cjk && latin);
+    }
+
+    void crossReferencesPointAtTheirObjects()
+    {
+        QFile file(pdfPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        const qsizetype start = pdf.lastIndexOf("startxref\n");
+        QVERIFY(start > 0);
+        const qsizetype xref = pdf.mid(start + 10).split('\n').first().toLongLong();
+        QVERIFY(pdf.mid(xref).startsWith("xref\n0 "));
+        const QList<QByteArray> lines = pdf.mid(xref).split('\n');
+        const int count = lines.at(1).split(' ').at(1).toInt();
+        QVERIFY(count > 10);
+        for (int i = 1; i < count; ++i) {
+            const qsizetype offset = lines.at(2 + i).left(10).toLongLong();
+            QVERIFY2(pdf.mid(offset).startsWith(QByteArray::number(i) + " 0 obj"), qPrintable(QString::number(i)));
+        }
+        // Subset fonts carry their tag in every font dictionary.
+        QVERIFY(!pdf.contains("/BaseFont /Noto"));
     }
 
     void textIsCopyable_data()
