@@ -71,6 +71,9 @@ void TEABaseForm::PrintApplication()
         page->Add(memo);
     }
 
+    // The preview's caption and the print job carry the kind's title.
+    if (Report->Title.isEmpty())
+        Report->Title = FormTitle;
     if (Helper) {
         Helper->SetReport(Report);
         Helper->ShowReport();
