@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 
+#include <QFile>
 #include <QHash>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -210,4 +211,17 @@ bool frTagFontSubsets(QByteArray &pdf)
     std::sort(insertions.begin(), insertions.end(),
               [](const Insertion &a, const Insertion &b) { return a.at < b.at; });
     return insertAndRelocate(pdf, insertions);
+}
+
+bool frFinishPdfFile(const QString &path, const QList<TfrPreparedPage> &pages)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray pdf = file.readAll();
+    const bool mapped = frRepairPdfText(pdf, pages);
+    const bool tagged = frTagFontSubsets(pdf);
+    if (!mapped && !tagged)
+        return true;
+    return file.seek(0) && file.write(pdf) == pdf.size() && file.resize(pdf.size());
 }

@@ -18,3 +18,7 @@ bool frRepairPdfText(QByteArray &pdf, const QList<TfrPreparedPage> &pages);
 // ("ABCDEF+Name"), as PDF readers expect of subset fonts, and rebuilds the cross-reference
 // table for the moved objects. Returns true when anything changed.
 bool frTagFontSubsets(QByteArray &pdf);
+
+// Both passes on a PDF file just written from the pages. False when the file cannot be
+// rewritten.
+bool frFinishPdfFile(const QString &path, const QList<TfrPreparedPage> &pages);

@@ -1,5 +1,6 @@
 #include "frPreview.h"
 
+#include "frPdfText.h"
 #include "frRender.h"
 #include "frReport.h"
 #include "ui_frPreview.h"
@@ -71,6 +72,11 @@ void TfrPreviewDialog::Print()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_report->PrintPreparedReport(&printer);
+    // Printed to a PDF file (complete once painting ended): its text stays searchable as the
+    // characters printed.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        frFinishPdfFile(printer.outputFileName(), m_report->PreparedPages());
+    }
 }
 
 void TfrPreviewDialog::paintPages(QPrinter *printer)

@@ -269,16 +269,8 @@ void TfrReport::ExportPdf(const QString &path)
         if (!frPrint(m_prepared, &writer))
             throw EError(failed);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!frFinishPdfFile(path, m_prepared))
         throw EError(failed);
-    QByteArray pdf = file.readAll();
-    const bool mapped = frRepairPdfText(pdf, m_prepared);
-    const bool tagged = frTagFontSubsets(pdf);
-    if (mapped || tagged) {
-        if (!file.seek(0) || file.write(pdf) != pdf.size() || !file.resize(pdf.size()))
-            throw EError(failed);
-    }
 }
 
 void TfrReport::SetPreviewHook(PreviewHook hook)

@@ -7,7 +7,10 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QLineEdit>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -113,6 +116,47 @@ private Q_SLOTS:
         // The dialog's own copies box shows them too.
         QCOMPARE(spinCopies, copies);
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void printToPdfFile()
+    {
+        // Where real printers are installed the dialog would print on paper.
+        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+            QSKIP("printers are installed");
+        TfrReport report;
+        report.DefaultCopies = 2;
+        report.LoadFromFile(QStringLiteral(":/reports/YPZCSQ.frt"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("printed.pdf"));
+        bool fileField = false;
+        whenModal<TfrPreviewDialog>([&](TfrPreviewDialog *preview) {
+            whenModal<QPrintDialog>([&](QPrintDialog *dialog) {
+                // Without printers the dialog offers printing to a PDF file.
+                if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("filename"))) {
+                    fileField = true;
+                    name->setText(path);
+                }
+                dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
+                dialog->printer()->setOutputFileName(path);
+                if (fileField)
+                    dialog->accept();
+                else
+                    dialog->reject();
+                QTimer::singleShot(0, preview, [preview] { preview->reject(); });
+            });
+            QTest::mouseClick(preview->findChild<QAbstractButton *>(QStringLiteral("printButton")), Qt::LeftButton);
+        });
+        report.ShowReport();
+        if (!fileField)
+            QSKIP("the print dialog offers no file output here");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray pdf = file.readAll();
+        QVERIFY(pdf.startsWith("%PDF-"));
+        QCOMPARE(int(pdf.count(QByteArray("/Type /Page\n"))), 2);
+        // The file was finished like an exported PDF: tagged subsets.
+        QVERIFY(pdf.contains("/BaseFont /"));
+        QVERIFY(!pdf.contains("/BaseFont /Noto"));
     }
 
     void printerSetUp()
