@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QUuid>
@@ -310,23 +311,24 @@ void TUIHelper::ApplyDocument()
 
 void TUIHelper::InstallHandler(QWidget *control)
 {
-    const QVariant owner = control->property(kHandlerOwner);
-    QObject *previous = owner.value<QObject *>();
+    // The window deletes its engine before it loads again; a guarded pointer tells a live
+    // previous engine, whose handler is replaced, from a deleted one.
+    const QPointer<TUIHelper> previous = control->property(kHandlerOwner).value<QPointer<TUIHelper>>();
     if (previous == this)
         return;
     if (auto *box = qobject_cast<QCheckBox *>(control)) {
-        if (auto *other = qobject_cast<TUIHelper *>(previous))
-            disconnect(box, &QCheckBox::toggled, other, &TUIHelper::OnCheckBoxToggled);
+        if (previous)
+            disconnect(box, &QCheckBox::toggled, previous.data(), &TUIHelper::OnCheckBoxToggled);
         connect(box, &QCheckBox::toggled, this, &TUIHelper::OnCheckBoxToggled, Qt::UniqueConnection);
     } else if (auto *radio = qobject_cast<QRadioButton *>(control)) {
-        if (auto *other = qobject_cast<TUIHelper *>(previous))
-            disconnect(radio, &QRadioButton::toggled, other, &TUIHelper::OnRadioButtonToggled);
+        if (previous)
+            disconnect(radio, &QRadioButton::toggled, previous.data(), &TUIHelper::OnRadioButtonToggled);
         connect(radio, &QRadioButton::toggled, this, &TUIHelper::OnRadioButtonToggled,
                 Qt::UniqueConnection);
     } else {
         return;
     }
-    control->setProperty(kHandlerOwner, QVariant::fromValue<QObject *>(this));
+    control->setProperty(kHandlerOwner, QVariant::fromValue(QPointer<TUIHelper>(this)));
 }
 
 void TUIHelper::ApplyRelation(const TXmlElement &entry)

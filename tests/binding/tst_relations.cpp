@@ -20,6 +20,7 @@ private Q_SLOTS:
     void radioWithoutDataEntry();
     void relationNameInOtherLetterCase();
     void reloadReplacesHandlers();
+    void reloadAfterEngineDeleted();
 
 private:
     QTemporaryDir m_dir;
@@ -229,6 +230,18 @@ void TestRelations::reloadReplacesHandlers()
     click(w<QCheckBox>("Check1"));
     QVERIFY(dep1->isEnabled());  // the old relation would have disabled it on unticking
     QVERIFY(looksDisabled(w<QPlainTextEdit>("Dep2")));
+}
+
+void TestRelations::reloadAfterEngineDeleted()
+{
+    // The window deletes its engine and loads the next document with a new one.
+    setUp(kCheckForm, checkDocument(QStringLiteral("0")));
+    delete m_form->findChild<TUIHelper *>();
+    Load(m_form.get(), m_dir, checkDocument(QStringLiteral("-1")));
+    QCOMPARE(m_form->findChildren<TUIHelper *>().size(), 1);
+    QVERIFY(looksEnabled(w<QLineEdit>("Dep1")));
+    click(w<QCheckBox>("Check1"));
+    QVERIFY(looksDisabled(w<QLineEdit>("Dep1")));
 }
 
 QTEST_MAIN(TestRelations)
