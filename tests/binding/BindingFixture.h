@@ -35,9 +35,9 @@ inline std::unique_ptr<QWidget> MakeForm(const QStringList &controls,
     form->setObjectName(formName);
     auto *layout = new QVBoxLayout(form.get());
     QHash<QString, QGroupBox *> boxes;
-    for (const QString &spec : controls) {
-        const QString kind = spec.section(QLatin1Char(':'), 0, 0);
-        QString name = spec.section(QLatin1Char(':'), 1);
+    for (const QString &entry : controls) {
+        const QString kind = entry.section(QLatin1Char(':'), 0, 0);
+        QString name = entry.section(QLatin1Char(':'), 1);
         QWidget *w = nullptr;
         if (kind == QLatin1String("edit")) {
             w = new QLineEdit;
