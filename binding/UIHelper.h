@@ -30,7 +30,8 @@ public:
     TfrReport *Report = nullptr;
     QString FileName;
 
-    // The bound document, or nullptr before a successful parse.
+    // The bound document, or nullptr before a successful parse. The engine indexes the names of
+    // its entries at the first search; afterwards only attribute values may be changed in it.
     TXmlDocument *Document() const;
 
     // Loads FileName and binds it to the form. Shows a message and closes the form for a missing
