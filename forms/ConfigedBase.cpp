@@ -43,10 +43,17 @@ void TEABaseForm::PlaceIn(QWidget *parent)
         setParent(parent, windowFlags());
 }
 
-void TEABaseForm::NewApplication()
+void TEABaseForm::BringToFront()
 {
     show();
     raise();
+    if (QMdiArea *area = mdiArea())
+        area->setActiveSubWindow(this);
+}
+
+void TEABaseForm::NewApplication()
+{
+    BringToFront();
     setWindowTitle(QStringLiteral("新建") + FormTitle);
     showMaximized();
     LoadDocument(DefinitionFileName());
@@ -56,8 +63,7 @@ void TEABaseForm::NewApplication()
 
 void TEABaseForm::OpenApplication(const QString &fileName)
 {
-    show();
-    raise();
+    BringToFront();
     setWindowTitle(QStringLiteral("编辑") + FormTitle);
     showMaximized();
     // A data file carries the whole document structure; the definition file is not read.

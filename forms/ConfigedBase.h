@@ -74,4 +74,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Shows the window in front of its siblings as the frame's active child.
+    void BringToFront();
 };

@@ -467,6 +467,8 @@ private Q_SLOTS:
         TEABaseForm *change = OpenThroughMenu(QStringLiteral("TFrmYPBCSQ"), QStringLiteral("6666AAAA"), QStringLiteral("甲"));
         TEABaseForm *reports = OpenThroughMenu(QStringLiteral("TFrmYPBCSQ_N"), QStringLiteral("7777BBBB"), QStringLiteral("乙"));
         QVERIFY(change && reports);
+        // The window opened last is the active one.
+        QCOMPARE(main->ClientArea()->currentSubWindow(), reports);
         prompts->Clear();
 
         main->ClientArea()->setActiveSubWindow(change);

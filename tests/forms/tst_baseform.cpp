@@ -250,6 +250,22 @@ private Q_SLOTS:
         }
     }
 
+    void unsafeCodeFromADataFile()
+    {
+        // A data file may bring any text into the code edit; it must not steer where files go.
+        TEABaseForm *form = OpenKind(QStringLiteral("TFrmYPBCSQ_JK"), QStringLiteral("../../escaped"));
+        QCOMPARE(form->VerifyCodeEdit->text(), QStringLiteral("../../escaped"));
+        const QString wouldBe = Remember(TUIHelper::ApplicationDir() + QStringLiteral("临床豁免_../../escaped.qx"));
+        QVERIFY_THROWS_EXCEPTION(EError, form->SaveAndPrint());
+        QVERIFY(!QFile::exists(wouldBe));
+        QCOMPARE(previews, 0);
+        QCOMPARE(prompts->Messages, QStringList());
+        // A backup makes a fresh code first and saves normally.
+        form->SaveBackup();
+        QVERIFY(kCodePattern.match(form->VerifyCodeEdit->text()).hasMatch());
+        QVERIFY(QFile::exists(Remember(form->DataFileName())));
+    }
+
     void backupsAndSubmissions()
     {
         TEABaseForm *form = OpenKind(QStringLiteral("TFrmYPBCSQ_N"));
