@@ -57,7 +57,8 @@ class TestBaseForm : public QObject {
     {
         const TKindRow &row = Row(className);
         const QString file = WriteDataFile(dir, className + QStringLiteral(".qx"),
-                                           QString::fromUtf8(row.configType), code);
+                                           QString::fromUtf8(row.configType), code,
+                                           QString::fromLatin1(row.productEdit));
         TEABaseForm *form = Kind(className).create(nullptr);
         form->OpenApplication(file);
         return form;
@@ -297,6 +298,26 @@ private Q_SLOTS:
                  (QStringList{SubmissionMessage(secondFile, second), SubmissionMessage(secondFile, second)}));
         QCOMPARE(prompts->Messages.first(), SubmissionMessage(secondFile, second));
         QCOMPARE(previews, 2);
+    }
+
+    void reopenedFileIsWrittenBackUnderItsOwnName()
+    {
+        TEABaseForm *form = OpenKind(QStringLiteral("TFrmYPBCSQ"));
+        ProductEdit(form, QStringLiteral("TFrmYPBCSQ"))->setText(QStringLiteral("监护仪"));
+        form->SaveBackup();
+        const QString file = Remember(form->DataFileName());
+        const QString code = form->VerifyCodeEdit->text();
+        form->SkipCloseQuery = true;
+        form->close();
+        FlushDeletes();
+
+        // The file's code comes back with it, so it is written back under its own name.
+        TEABaseForm *again = Kind(QStringLiteral("TFrmYPBCSQ")).create(nullptr);
+        again->OpenApplication(file);
+        QCOMPARE(again->VerifyCodeEdit->text(), code);
+        prompts->Clear();
+        again->SaveAndPrint();
+        QCOMPARE(prompts->Messages.value(0), SubmissionMessage(file, code));
     }
 
     void submissionRightAfterNew()
