@@ -1,6 +1,6 @@
 #pragma once
-// TFrmYPBCSQ, the window of the medical-device change and re-issue application. Its layout comes from YPBCSQ.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPBCSQ, the window of the medical-device change and re-issue application. Its layout comes
+// from YPBCSQ.ui; FormCreate stores the kind's values in TEABaseForm, which does all the work.
 
 #include "ConfigedBase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// TFrmYPBCSQ_JK, the window of the clinical trial exemption application. Its layout comes from YPBCSQ_JK.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPBCSQ_JK, the window of the clinical trial exemption application. Its layout comes from
+// YPBCSQ_JK.ui; FormCreate stores the kind's values in TEABaseForm, which does all the work.
 
 #include "ConfigedBase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// TFrmYPBCSQ_N, the window of the application for reports of all kinds. Its layout comes from YPBCSQ_N.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPBCSQ_N, the window of the application for reports of all kinds. Its layout comes from
+// YPBCSQ_N.ui; FormCreate stores the kind's values in TEABaseForm, which does all the work.
 
 #include "ConfigedBase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// TFrmYPZCSQ, the window of the import herbal-material inspection application. Its layout comes from YPZCSQ.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPZCSQ, the window of the import herbal-material inspection application. Its layout comes
+// from YPZCSQ.ui; FormCreate stores the kind's values in TEABaseForm, which does all the work.
 
 #include "ConfigedBase.h"
 

@@ -1,6 +1,6 @@
 #pragma once
-// TFrmYPZCSQ_JK, the window of the clinical trial plan application. Its layout comes from YPZCSQ_JK.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPZCSQ_JK, the window of the clinical trial plan application. Its layout comes from
+// YPZCSQ_JK.ui; FormCreate stores the kind's values in TEABaseForm, which does all the work.
 
 #include "ConfigedBase.h"
 

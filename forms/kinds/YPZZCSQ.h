@@ -1,6 +1,7 @@
 #pragma once
-// TFrmYPZZCSQ, the window of the application for exemption from independent testing. Its layout comes from YPZZCSQ.ui; FormCreate stores the kind's
-// values in TEABaseForm, which does all the work.
+// TFrmYPZZCSQ, the window of the application for exemption from independent testing. Its layout
+// comes from YPZZCSQ.ui; FormCreate stores the kind's values in TEABaseForm, which does all the
+// work.
 
 #include "ConfigedBase.h"
 
