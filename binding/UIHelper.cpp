@@ -358,15 +358,7 @@ void TUIHelper::ApplyRelation(const TXmlElement &entry)
     } else {
         return;
     }
-    for (TXmlElement child = entry.FirstChildElement(); child; child = child.NextSiblingElement()) {
-        if (!child.HasAttribute(kName))
-            continue;
-        QWidget *dependent = LookUp(child.Attribute(kName));
-        if (!dependent)
-            continue;
-        DisableControl(dependent);
-        ApplyRelation(child);
-    }
+    DisableEntryDependents(entry);
 }
 
 void TUIHelper::LoadEntry(const TXmlElement &entry)
@@ -621,14 +613,10 @@ void TUIHelper::UpdateDependents(const QString &name)
     }
 }
 
-void TUIHelper::DisableDependents(QWidget *control)
+// Disables every dependent of a relation entry that names a control, then the next level below
+// it, installing that level's handlers again.
+void TUIHelper::DisableEntryDependents(const TXmlElement &entry)
 {
-    if (!control)
-        return;
-    const TXmlElement entry = FindRelationEntry(control->objectName());
-    if (entry.IsNull() || !entry.HasChildElements() || !entry.HasAttribute(kType)
-        || !entry.HasAttribute(kName) || !LookUp(entry.Attribute(kName)))
-        return;
     for (TXmlElement child = entry.FirstChildElement(); child; child = child.NextSiblingElement()) {
         if (!child.HasAttribute(kName))
             continue;
@@ -638,6 +626,17 @@ void TUIHelper::DisableDependents(QWidget *control)
         DisableControl(dependent);
         ApplyRelation(child);
     }
+}
+
+void TUIHelper::DisableDependents(QWidget *control)
+{
+    if (!control)
+        return;
+    const TXmlElement entry = FindRelationEntry(control->objectName());
+    if (entry.IsNull() || !entry.HasChildElements() || !entry.HasAttribute(kType)
+        || !entry.HasAttribute(kName) || !LookUp(entry.Attribute(kName)))
+        return;
+    DisableEntryDependents(entry);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -81,6 +81,7 @@ public:
     void RadioButtonClick(QObject *sender);
     void UpdateDependents(const QString &name);
     void DisableDependents(QWidget *control);
+    void DisableEntryDependents(const TXmlElement &entry);
 
     // Saving steps.
     void CollectDocument();
