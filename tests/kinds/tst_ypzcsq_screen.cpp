@@ -79,6 +79,8 @@ const Row kRows[] = {
     {"其他资料：", "Edit129", "edit", Place::Full},
 };
 
+const char *const kImeName = "中文 (简体) - 智能 ABC";
+
 const char *const kNotes[] = {
     "1．本表由申请人填写，一式两份。一份由口岸或边境口岸(食品)药品监督管理局存档，一份交药品",
     "     检验所。申请人应当在指定“公章”处盖章。",
@@ -238,6 +240,7 @@ void TestYpzcsqScreen::dataCheckArea()
 
     const QColor skyBlue(166, 202, 240);
     for (QLineEdit *edit : {code, crypt}) {
+        QCOMPARE(edit->property("ImeName").toString(), U(kImeName));
         QVERIFY(edit->isReadOnly());
         QCOMPARE(edit->palette().color(QPalette::Base), skyBlue);
         QCOMPARE(edit->minimumWidth(), 87);
@@ -312,6 +315,12 @@ void TestYpzcsqScreen::labelsAndPlaces()
         QVERIFY(box);
         QVERIFY(box->text().isEmpty());  // its text is a label of its own
     }
+    // Edits name the Chinese input method; date pickers and check boxes name none.
+    const QVariant ime = control->property("ImeName");
+    if (cls == "edit")
+        QCOMPARE(ime.toString(), U(kImeName));
+    else
+        QVERIFY(!ime.isValid());
 
     // The label beside the control: exactly one label of the group bears the text, and the one
     // on the control's line stands to its left (to its right for check boxes).
