@@ -86,6 +86,15 @@ struct TextBlock {
     }
 };
 
+// True when the block's lines from the given one on print nothing.
+bool blankFrom(const TextBlock &block, int from)
+{
+    for (int i = from; i < block.count(); ++i)
+        if (!block.lineText(i).trimmed().isEmpty())
+            return false;
+    return true;
+}
+
 TextBlock layoutBlock(const QString &text, const QString &face, double size, bool bold,
                       double boxWidth, bool wrap)
 {
@@ -319,7 +328,8 @@ void prepareBandPage(const TfrPage &page, int index, QList<TfrPreparedPage> &res
                             current.items.append(textItem(memo, QRectF(p.x, y, p.width, h), text));
                         p.next += take;
                         used = std::max(used, p.offset + h);
-                        if (p.next < total)
+                        // Blank lines left over at a page break start no page of their own.
+                        if (p.next < total && !blankFrom(p.block, p.next))
                             done = false;
                     } else if (first) {
                         const QRectF rect(p.x, y, p.width, p.object->dy);

@@ -204,6 +204,49 @@ private Q_SLOTS:
         QCOMPARE(chunks.join(QStringLiteral("\r\n")), text);
     }
 
+    // The attachment text ends in blank lines; when its last printed line fills a page, the
+    // blank lines left over start no empty page. Text after blank lines still continues.
+    void noPageOfBlankLinesOnly_data()
+    {
+        QTest::addColumn<QString>("tail");
+        QTest::addColumn<int>("attachmentPages");
+        QTest::newRow("one blank line") << "\r\n" << 1;
+        QTest::newRow("two blank lines") << "\r\n\r\n" << 1;
+        QTest::newRow("blank lines with spaces") << "\r\n \r\n\r\n\r\n" << 1;
+        QTest::newRow("text after blank lines") << "\r\n\r\n末行" << 2;
+    }
+    void noPageOfBlankLinesOnly()
+    {
+        QFETCH(QString, tail);
+        QFETCH(int, attachmentPages);
+        // How many lines the first attachment page holds.
+        int perPage = 0;
+        {
+            TfrReport probe;
+            addAttachmentPage(probe, numberedLines(400));
+            probe.PrepareReport();
+            perPage = int(probe.PreparedPages().first().items.first().lines.size());
+        }
+        QVERIFY(perPage > 10);
+        TfrReport report;
+        report.LoadFromText(QString::fromUtf8(kTemplate));
+        const QString text = numberedLines(perPage) + tail;
+        addAttachmentPage(report, text);
+        report.PrepareReport();
+        const QList<TfrPreparedPage> &pages = report.PreparedPages();
+        QCOMPARE(pages.size(), 2 + attachmentPages);
+        QStringList printed;
+        for (int i = 2; i < pages.size(); ++i) {
+            const TfrPreparedItem &memo = pages[i].items.first();
+            QVERIFY2(!memo.text.trimmed().isEmpty(), qPrintable(QStringLiteral("page %1 is blank").arg(i + 1)));
+            printed += memo.lines;
+        }
+        QCOMPARE(printed.first(), QStringLiteral("第1行：处方内辅料"));
+        QCOMPARE(printed.at(perPage - 1), QStringLiteral("第%1行：处方内辅料").arg(perPage));
+        if (tail.endsWith(QStringLiteral("末行")))
+            QCOMPARE(printed.last(), QStringLiteral("末行"));
+    }
+
     void longParagraphBreaksBetweenLines()
     {
         TfrReport report;
