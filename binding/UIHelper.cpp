@@ -25,6 +25,8 @@
 #include <QUuid>
 #include <QWidget>
 
+#include <cmath>
+
 namespace {
 const char kName[] = "name";
 const char kType[] = "type";
@@ -101,7 +103,9 @@ bool readBoolean(const QString &value, bool *ok)
         return true;
     if (value.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
+    // A decimal number; "nan" and "inf", which the number reader also takes, are none.
     const double number = value.toDouble(ok);
+    *ok = *ok && std::isfinite(number);
     return *ok && number != 0;
 }
 

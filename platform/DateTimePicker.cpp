@@ -24,6 +24,9 @@ TDateTimePicker::TDateTimePicker(QWidget *parent)
     layout->addWidget(m_edit, 1);
     m_tick->setVisible(false);
     m_tick->setChecked(true);
+    // The picker is one stop of its window's tab order. Focus goes to its first part, the tick
+    // box while it is shown, else the date; Tab then walks on through the picker's parts.
+    setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_edit);
     connect(m_tick, &QCheckBox::toggled, this, [this](bool on) {
         updateEditState();
@@ -73,4 +76,5 @@ void TDateTimePicker::changeEvent(QEvent *event)
 void TDateTimePicker::updateEditState()
 {
     m_edit->setEnabled(isEnabled() && Checked());
+    setFocusProxy(m_showCheckbox ? static_cast<QWidget *>(m_tick) : m_edit);
 }

@@ -32,6 +32,8 @@ private Q_SLOTS:
     void checkGroup();
     void namesIgnoreLetterCaseTypesDoNot();
     void missingControlsPassedOver();
+    void datePickerInTabOrder_data();
+    void datePickerInTabOrder();
 };
 
 static const QStringList kAllKinds = {
@@ -144,6 +146,8 @@ void TestLoading::checkBoxValues_data()
     QTest::newRow("empty") << "" << false << false;
     QTest::newRow("one space") << " " << false << false;
     QTest::newRow("word") << "yes" << false << true;
+    QTest::newRow("not a number") << "nan" << false << true;
+    QTest::newRow("infinity") << "inf" << false << true;
 }
 
 void TestLoading::checkBoxValues()
@@ -359,6 +363,51 @@ void TestLoading::missingControlsPassedOver()
     auto *edit = Find<QLineEdit>(form.get(), "Edit1");
     QVERIFY(edit->isEnabled());  // the relation's control is missing: nothing installed or disabled
     QCOMPARE(edit->text(), QString());  // entries without type or without Field load nothing
+}
+
+void TestLoading::datePickerInTabOrder_data()
+{
+    QTest::addColumn<bool>("tickBox");
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QStringList>("stops");
+    QTest::newRow("no tick box") << false << false << QStringList{"Before", "date", "After"};
+    QTest::newRow("ticked") << true << true << QStringList{"Before", "tick", "date", "After"};
+    QTest::newRow("unticked") << true << false << QStringList{"Before", "tick", "After"};
+}
+
+// A window's declared tab order puts the picker between two edits created before it.
+void TestLoading::datePickerInTabOrder()
+{
+    QFETCH(bool, tickBox);
+    QFETCH(bool, ticked);
+    QFETCH(QStringList, stops);
+    auto form = MakeForm({QStringLiteral("edit:Before"), QStringLiteral("edit:After"), QStringLiteral("date:Ctl")});
+    auto *before = Find<QLineEdit>(form.get(), "Before");
+    auto *after = Find<QLineEdit>(form.get(), "After");
+    auto *picker = Find<TDateTimePicker>(form.get(), "Ctl");
+    picker->SetShowCheckbox(tickBox);
+    picker->SetChecked(ticked);
+    QWidget::setTabOrder(before, picker);
+    QWidget::setTabOrder(picker, after);
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    before->setFocus(Qt::TabFocusReason);
+    // Tab walks the date's sections before it leaves the picker; a stop counts once.
+    QStringList seen;
+    for (int i = 0; i < 12 && !seen.contains(QStringLiteral("After")); ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QString stop = focus->objectName();
+        if (focus == picker->TickBox())
+            stop = QStringLiteral("tick");
+        else if (picker->isAncestorOf(focus))
+            stop = QStringLiteral("date");
+        if (seen.isEmpty() || seen.constLast() != stop)
+            seen.append(stop);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    QCOMPARE(seen, stops);
 }
 
 QTEST_MAIN(TestLoading)
