@@ -37,7 +37,9 @@ TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent), ui(new Ui::TFrmMain)
     ui->setupUi(this);
     setWindowIcon(ApplicationIcon());
     ui->StatusBar1->addWidget(ui->StatusPanel1);
-    ui->StatusBar1->addWidget(ui->StatusPanel2);
+    // The long panel is 700 pixels wide where the window leaves room for it; in a narrower window
+    // its end is cut off instead of the panel holding the whole window wider than asked.
+    ui->StatusBar1->addWidget(ui->StatusPanel2, 1);
     SetUpPictures();
     SetUpToolBar();
 

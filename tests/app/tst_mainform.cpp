@@ -260,16 +260,41 @@ private Q_SLOTS:
         QCOMPARE(main->MDIChildCount(), 0);
     }
 
+    void statusBar_data()
+    {
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<bool>("roomForBoth");
+        QTest::newRow("wide window") << 1100 << true;
+        QTest::newRow("restored width") << 808 << false;
+    }
     void statusBar()
     {
-        QCOMPARE(W<QLabel>("StatusPanel1")->text(), QStringLiteral("版本日期：2005年12月25日"));
-        QVERIFY(W<QLabel>("StatusPanel2")->text().startsWith(
+        QFETCH(int, windowWidth);
+        QFETCH(bool, roomForBoth);
+        // The panels never hold the window wider than it is asked to be.
+        main->resize(windowWidth, 580);
+        QCOMPARE(main->width(), windowWidth);
+        auto *bar = W<QStatusBar>("StatusBar1");
+        auto *first = W<QLabel>("StatusPanel1");
+        auto *second = W<QLabel>("StatusPanel2");
+        QTRY_COMPARE(bar->width(), windowWidth);
+        QCOMPARE(bar->height(), 19);
+        QCOMPARE(first->text(), QStringLiteral("版本日期：2005年12月25日"));
+        QVERIFY(second->text().startsWith(
             QStringLiteral("   在填写申请表前请务必确认本软件为最新版本！ 最新版本请到")));
-        QVERIFY(W<QLabel>("StatusPanel2")->text().endsWith(QStringLiteral("网站下载")));
-        QCOMPARE(W<QLabel>("StatusPanel1")->width(), 150);
-        QCOMPARE(W<QLabel>("StatusPanel2")->width(), 700);
-        QCOMPARE(W<QLabel>("StatusPanel1")->parentWidget(), W<QStatusBar>("StatusBar1"));
-        QVERIFY(W<QLabel>("StatusPanel1")->isVisible() && W<QLabel>("StatusPanel2")->isVisible());
+        QVERIFY(second->text().endsWith(QStringLiteral("网站下载")));
+        QCOMPARE(first->parentWidget(), bar);
+        QCOMPARE(second->parentWidget(), bar);
+        QVERIFY(first->isVisible() && second->isVisible());
+        QCOMPARE(first->width(), 150);
+        QVERIFY(second->x() > first->geometry().right());
+        if (roomForBoth) {
+            QCOMPARE(second->width(), 700);
+        } else {
+            // Cut off at the window's edge, as far as the window reaches.
+            QVERIFY(second->width() > 500 && second->width() < 700);
+            QVERIFY(second->geometry().right() < bar->width());
+        }
     }
 
     void viewToggles_data()
