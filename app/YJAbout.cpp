@@ -2,6 +2,7 @@
 #include "ui_YJAbout.h"
 
 #include "Pictures.h"
+#include "ScreenCentre.h"
 
 QPointer<TFrmYJAbout> FrmYJAbout;
 
@@ -11,6 +12,7 @@ TFrmYJAbout::TFrmYJAbout(QWidget *parent) : QDialog(parent), ui(new Ui::TFrmYJAb
     // Created anew for every showing; freed once closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
+    CentreOnScreen(this);
     ui->Image1->setPixmap(AboutPicture(ui->Image1->width(), ui->Image1->height()));
     ui->BitBtn1->setIcon(CloseButtonIcon());
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(ui->BitBtn1); });

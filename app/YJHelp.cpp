@@ -3,6 +3,7 @@
 
 #include "Errors.h"
 #include "Pictures.h"
+#include "ScreenCentre.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,6 +24,7 @@ TFrmYJHelp::TFrmYJHelp(QWidget *parent) : QDialog(parent), ui(new Ui::TFrmYJHelp
     // Created anew for every showing, so the text is read again each time; freed once closed.
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(size());
+    CentreOnScreen(this);
     ui->BitBtn1->setIcon(OkButtonIcon());
     connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(ui->BitBtn1); });
     FormCreate(this);

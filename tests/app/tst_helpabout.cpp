@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringEncoder>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -139,6 +140,30 @@ private Q_SLOTS:
             QTest::mouseClick(ui->BitBtn1, Qt::LeftButton);
             QVERIFY(!about->isVisible());
         });
+        QVERIFY(seen);
+    }
+
+    void centredOnTheScreen_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("about") << "N11";
+        QTest::newRow("help") << "mnuHelp";
+    }
+    void centredOnTheScreen()
+    {
+        QFETCH(QString, item);
+        // The main window stands in a corner, away from the middle of the screen.
+        main->setGeometry(0, 0, 400, 300);
+        auto open = [&] { main->findChild<QAction *>(item)->trigger(); };
+        const auto inspect = [](QDialog *window) {
+            const QPoint centre = window->screen()->geometry().center();
+            const QPoint shown = window->frameGeometry().center();
+            QVERIFY2((shown - centre).manhattanLength() <= 4,
+                     qPrintable(QStringLiteral("%1,%2").arg(shown.x()).arg(shown.y())));
+        };
+        const bool seen = item == QLatin1String("N11")
+                              ? WhileShown<TFrmYJAbout>(open, FrmYJAbout, inspect)
+                              : WhileShown<TFrmYJHelp>(open, FrmYJHelp, inspect);
         QVERIFY(seen);
     }
 
