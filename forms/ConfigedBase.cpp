@@ -37,10 +37,15 @@ TEABaseForm::~TEABaseForm() = default;
 
 void TEABaseForm::PlaceIn(QWidget *parent)
 {
+    const QSize declaredClient = widget() ? widget()->size() : QSize();
     if (auto *area = qobject_cast<QMdiArea *>(parent))
         area->addSubWindow(this);
     else if (parent && parentWidget() != parent)
         setParent(parent, windowFlags());
+    // The window takes the size its layout declares for its client area, around which the
+    // frame has just drawn its borders; it shows that size again when restored from maximised.
+    if (declaredClient.isValid())
+        resize(declaredClient.grownBy(contentsMargins()));
 }
 
 void TEABaseForm::BringToFront()

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPointer>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -198,6 +199,39 @@ private Q_SLOTS:
         QVERIFY(code->isVisible());
         QCOMPARE(code->palette().color(QPalette::Base), QColor(166, 202, 240));
         QVERIFY(code->mapTo(form, QPoint(0, 0)).x() > label->mapTo(form, QPoint(0, 0)).x());
+    }
+
+    void restoredSize_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("outer");  // the size of the whole window, else of its client area
+        QTest::newRow("TFrmYPZCSQ") << "TFrmYPZCSQ" << QSize(1024, 708) << false;
+        QTest::newRow("TFrmYPBCSQ") << "TFrmYPBCSQ" << QSize(808, 580) << true;
+        QTest::newRow("TFrmYPZCSQ_JK") << "TFrmYPZCSQ_JK" << QSize(800, 553) << false;
+        QTest::newRow("TFrmYPBCSQ_JK") << "TFrmYPBCSQ_JK" << QSize(808, 580) << true;
+        QTest::newRow("TFrmYPZZCSQ") << "TFrmYPZZCSQ" << QSize(1032, 745) << true;
+        QTest::newRow("TFrmYPBCSQ_N") << "TFrmYPBCSQ_N" << QSize(808, 580) << true;
+    }
+    void restoredSize()
+    {
+        QFETCH(QString, className);
+        QFETCH(QSize, size);
+        QFETCH(bool, outer);
+        QMdiArea frame;
+        frame.resize(1280, 1024);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        TEABaseForm *form = Kind(className).create(&frame);
+        QCOMPARE(form->mdiArea(), &frame);
+        form->showMaximized();
+        form->showNormal();
+        const QSize shown = outer ? form->size() : form->widget()->size();
+        // The window frame drawn around a child window differs a little from style to style.
+        QVERIFY2(qAbs(shown.width() - size.width()) <= 4 && qAbs(shown.height() - size.height()) <= 4,
+                 qPrintable(QStringLiteral("%1 x %2").arg(shown.width()).arg(shown.height())));
+        form->SkipCloseQuery = true;
+        form->close();
     }
 
     void verifyCodeRefusesTypingButCopies_data() { AddKindColumns(); }
