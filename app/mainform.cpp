@@ -35,6 +35,9 @@ const TKindInfo &KindOf(const char *className)
 TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent), ui(new Ui::TFrmMain)
 {
     ui->setupUi(this);
+    // Where the window stands when the user restores it from maximised; the layout keeps its
+    // size but a top-level window's place has to be given here.
+    move(185, 109);
     setWindowIcon(ApplicationIcon());
     ui->StatusBar1->addWidget(ui->StatusPanel1);
     // The long panel is 700 pixels wide where the window leaves room for it; in a narrower window

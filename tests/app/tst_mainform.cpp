@@ -166,6 +166,13 @@ private Q_SLOTS:
         QVERIFY(W<QMenuBar>("MainMenu1")->isVisible());
     }
 
+    void restoredBounds()
+    {
+        // Shown without maximising, the window stands where it is restored to.
+        QCOMPARE(main->frameGeometry().topLeft(), QPoint(185, 109));
+        QCOMPARE(main->size(), QSize(808, 580));
+    }
+
     void menu()
     {
         QStringList described;
