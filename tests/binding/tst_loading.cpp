@@ -369,10 +369,13 @@ void TestLoading::datePickerInTabOrder_data()
 {
     QTest::addColumn<bool>("tickBox");
     QTest::addColumn<bool>("ticked");
+    QTest::addColumn<bool>("backwards");
     QTest::addColumn<QStringList>("stops");
-    QTest::newRow("no tick box") << false << false << QStringList{"Before", "date", "After"};
-    QTest::newRow("ticked") << true << true << QStringList{"Before", "tick", "date", "After"};
-    QTest::newRow("unticked") << true << false << QStringList{"Before", "tick", "After"};
+    QTest::newRow("no tick box") << false << false << false << QStringList{"Before", "date", "After"};
+    QTest::newRow("ticked") << true << true << false << QStringList{"Before", "tick", "date", "After"};
+    QTest::newRow("unticked") << true << false << false << QStringList{"Before", "tick", "After"};
+    QTest::newRow("ticked, backwards") << true << true << true << QStringList{"After", "date", "tick", "Before"};
+    QTest::newRow("unticked, backwards") << true << false << true << QStringList{"After", "tick", "Before"};
 }
 
 // A window's declared tab order puts the picker between two edits created before it.
@@ -380,8 +383,10 @@ void TestLoading::datePickerInTabOrder()
 {
     QFETCH(bool, tickBox);
     QFETCH(bool, ticked);
+    QFETCH(bool, backwards);
     QFETCH(QStringList, stops);
-    auto form = MakeForm({QStringLiteral("edit:Before"), QStringLiteral("edit:After"), QStringLiteral("date:Ctl")});
+    auto form = MakeForm(
+        {QStringLiteral("edit:Before"), QStringLiteral("edit:After"), QStringLiteral("date:Ctl")});
     auto *before = Find<QLineEdit>(form.get(), "Before");
     auto *after = Find<QLineEdit>(form.get(), "After");
     auto *picker = Find<TDateTimePicker>(form.get(), "Ctl");
@@ -392,10 +397,11 @@ void TestLoading::datePickerInTabOrder()
     form->show();
     QApplication::setActiveWindow(form.get());
     QVERIFY(QTest::qWaitForWindowActive(form.get()));
-    before->setFocus(Qt::TabFocusReason);
+    (backwards ? after : before)->setFocus(Qt::TabFocusReason);
     // Tab walks the date's sections before it leaves the picker; a stop counts once.
+    const QString last = stops.constLast();
     QStringList seen;
-    for (int i = 0; i < 12 && !seen.contains(QStringLiteral("After")); ++i) {
+    for (int i = 0; i < 12 && !seen.contains(last); ++i) {
         QWidget *focus = QApplication::focusWidget();
         QVERIFY(focus);
         QString stop = focus->objectName();
@@ -405,7 +411,8 @@ void TestLoading::datePickerInTabOrder()
             stop = QStringLiteral("date");
         if (seen.isEmpty() || seen.constLast() != stop)
             seen.append(stop);
-        QTest::keyClick(focus, Qt::Key_Tab);
+        QTest::keyClick(focus, backwards ? Qt::Key_Backtab : Qt::Key_Tab,
+                        backwards ? Qt::ShiftModifier : Qt::NoModifier);
     }
     QCOMPARE(seen, stops);
 }
