@@ -9,8 +9,8 @@
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // No display name: Qt would append it to every window caption ("警告 — 电子申报").
     setApplicationName(QStringLiteral("shenbao"));
-    setApplicationDisplayName(QStringLiteral("电子申报"));
     InstallChineseTranslations();
     InstallFontSubstitutions();
 }

@@ -12,8 +12,7 @@ TPrompter *g_current = nullptr;
 
 QString applicationTitle()
 {
-    QString title = QGuiApplication::applicationDisplayName();
-    return title.isEmpty() ? QCoreApplication::applicationName() : title;
+    return QString::fromUtf8(kApplicationTitle);
 }
 }  // namespace
 

@@ -38,5 +38,7 @@ bool Question(const QString &text);
 QString OpenFile(const QString &presetName, const QString &filter, const QString &initialDir);
 }  // namespace Prompt
 
+// The application's title: the caption of plain message boxes and of the main window.
+inline const char *const kApplicationTitle = "电子申报";
 // The caption of a question box.
 inline const char *const kQuestionCaption = "警告";
