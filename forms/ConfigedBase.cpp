@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 
+#include <limits>
+
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
@@ -79,6 +81,10 @@ void TEABaseForm::LoadDocument(const QString &fileName)
 {
     // A window that the loading closes (missing file, another kind's file) closes silently.
     SkipCloseQuery = true;
+    // An edit holds a value of any length, as the data file may carry one; Qt's default limit
+    // would cut it on loading and lose the rest on the next save.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->setMaxLength(std::numeric_limits<int>::max());
     delete Helper;
     Helper = new TUIHelper(this);
     Helper->FileName = fileName;

@@ -146,6 +146,25 @@ private Q_SLOTS:
         QVERIFY(!form->SkipCloseQuery);
     }
 
+    // An edit keeps a value of any length that a data file brings; saving writes it back whole.
+    void longValueKeptWhole()
+    {
+        const QString longName(40000, QChar(0x7518));  // 甘
+        const QString file = WriteDataFile(dir, QStringLiteral("long.qx"),
+                                           QStringLiteral("医疗器械变更申请"), QStringLiteral("1234ABCD"),
+                                           QStringLiteral("Edit1"), longName);
+        TEABaseForm *form = Kind(QStringLiteral("TFrmYPBCSQ")).create(nullptr);
+        form->OpenApplication(file);
+        QCOMPARE(prompts->Messages, QStringList());
+        QLineEdit *edit = ProductEdit(form, QStringLiteral("TFrmYPBCSQ"));
+        QVERIFY(edit);
+        QCOMPARE(edit->text().size(), longName.size());
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_A);
+        QCOMPARE(edit->text().size(), longName.size() + 1);
+    }
+
     void openFailures_data()
     {
         QTest::addColumn<QByteArray>("content");  // empty: no such file
