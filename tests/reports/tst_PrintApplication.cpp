@@ -72,7 +72,9 @@ struct Printed {
     int previews = 0;
     const TfrPreparedItem *item(const QString &objectName, int page) const
     {
-        for (const TfrPreparedItem &it : pages.value(page).items)
+        if (page < 0 || page >= pages.size())
+            return nullptr;
+        for (const TfrPreparedItem &it : pages.at(page).items)
             if (it.objectName.compare(objectName, Qt::CaseInsensitive) == 0)
                 return &it;
         return nullptr;
