@@ -3,6 +3,7 @@
 #include "ConfigedBase.h"
 
 #include "UIHelper.h"
+#include "frAttachment.h"
 #include "frReport.h"
 
 #include <QLineEdit>
@@ -15,7 +16,6 @@ void writeFixed(TfrReport *report, const char *name, const QString &text)
         memo->SetText(text);
 }
 
-const QString kAttachmentPage = QStringLiteral("newadd");
 }  // namespace
 
 void TEABaseForm::PrintApplication()
@@ -46,29 +46,9 @@ void TEABaseForm::PrintApplication()
     if (!attachStr.isEmpty()) {
         TfrPages &pages = Report->Pages();
         for (int i = pages.Count() - 1; i >= 0; --i)
-            if (pages[i]->Name == kAttachmentPage)
+            if (pages[i]->Name == TfrAttachment::PageName())
                 pages.Delete(i);
-        TfrPage *page = pages.Add();
-        page->SetMargins(90, 79, 54, 54);
-        page->Name = kAttachmentPage;
-
-        auto *band = static_cast<TfrBandView *>(frCreateObject(gtBand));
-        band->SetBounds(90, 79, 0, 100);
-        band->BandType = btMasterData;
-        band->DataSet = QStringLiteral("1");
-        band->SetProp(QStringLiteral("BREAKED"), 8);
-        band->SetProp(QStringLiteral("STRETCHED"), 1);
-        page->Add(band);
-
-        auto *memo = static_cast<TfrMemoView *>(frCreateObject(gtMemo));
-        memo->SetBounds(91, 80, 60, 90);
-        memo->BandAlign = baWidth;
-        memo->SetProp(QStringLiteral("Alignment"), 0);
-        memo->SetProp(QStringLiteral("TEXTONLY"), 16);
-        memo->SetProp(QStringLiteral("Font.Size"), 9);
-        memo->SetProp(QStringLiteral("STRETCHED"), 1);
-        memo->Add(attachStr);
-        page->Add(memo);
+        TfrAttachment::AddPage(*Report, attachStr);
     }
 
     // The preview's caption and the print job carry the kind's title.

@@ -39,3 +39,29 @@ bool TfrAttachment::Move(const QString &objectName, const QString &heading, cons
     m_attach += heading + breaks + text + breaks;
     return true;
 }
+
+TfrMemoView *TfrAttachment::AddPage(TfrReport &report, const QString &text)
+{
+    TfrPage *page = report.Pages().Add();
+    page->SetMargins(90, 79, 54, 54);
+    page->Name = PageName();
+
+    auto *band = static_cast<TfrBandView *>(frCreateObject(gtBand));
+    band->SetBounds(90, 79, 0, 100);
+    band->BandType = btMasterData;
+    band->DataSet = QStringLiteral("1");
+    band->SetProp(QStringLiteral("BREAKED"), 8);
+    band->SetProp(QStringLiteral("STRETCHED"), 1);
+    page->Add(band);
+
+    auto *memo = static_cast<TfrMemoView *>(frCreateObject(gtMemo));
+    memo->SetBounds(91, 80, 60, 90);
+    memo->BandAlign = baWidth;
+    memo->SetProp(QStringLiteral("Alignment"), 0);
+    memo->SetProp(QStringLiteral("TEXTONLY"), 16);
+    memo->SetProp(QStringLiteral("Font.Size"), 9);
+    memo->SetProp(QStringLiteral("STRETCHED"), 1);
+    memo->Add(text);
+    page->Add(memo);
+    return memo;
+}

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class TfrMemoView;
 class TfrReport;
 
 class TfrAttachment {
@@ -16,6 +17,13 @@ public:
     // the message "报表控件未找到！ " + name has been shown and the hook ends, leaving the
     // attachment text as it is.
     bool Move(const QString &objectName, const QString &heading, const QString &text);
+
+    // Appends the attachment page "newadd" to the report: a master-data band that breaks across
+    // pages and stretches, holding one text-only memo of the whole text. Returns the memo.
+    static TfrMemoView *AddPage(TfrReport &report, const QString &text);
+
+    // The name that marks the attachment page; compared exactly.
+    static QString PageName() { return QStringLiteral("newadd"); }
 
     static constexpr int MaxBytes = 70;
     // Length of a text in GBK bytes (a Chinese character counts two).

@@ -1,6 +1,7 @@
 // Preparation of printed pages: one page per template page, objects at their places, texts
 // wrapped and clipped to their boxes, and the band of an attachment page growing onto further
 // pages.
+#include "frAttachment.h"
 #include "frReport.h"
 
 #include <QtTest>
@@ -24,32 +25,6 @@ const TfrPreparedItem *item(const TfrPreparedPage &page, const QString &name)
         if (it.objectName == name)
             return &it;
     return nullptr;
-}
-
-// An attachment page as print preparation builds it.
-TfrMemoView *addAttachmentPage(TfrReport &report, const QString &text)
-{
-    TfrPage *page = report.Pages().Add();
-    page->SetMargins(90, 79, 54, 54);
-    page->Name = QStringLiteral("newadd");
-    auto *band = static_cast<TfrBandView *>(frCreateObject(gtBand));
-    band->SetBounds(90, 79, 0, 100);
-    band->BandType = btMasterData;
-    band->DataSet = QStringLiteral("1");
-    band->SetProp(QStringLiteral("BREAKED"), 8);
-    band->SetProp(QStringLiteral("STRETCHED"), 1);
-    page->Add(band);
-    auto *memo = static_cast<TfrMemoView *>(frCreateObject(gtMemo));
-    memo->SetBounds(91, 80, 60, 90);
-    memo->BandAlign = baWidth;
-    memo->SetProp(QStringLiteral("Alignment"), 0);
-    memo->SetProp(QStringLiteral("TEXTONLY"), 16);
-    memo->SetProp(QStringLiteral("Font.Size"), 9);
-    memo->SetProp(QStringLiteral("STRETCHED"), 1);
-    memo->Memo.clear();
-    memo->Add(text);
-    page->Add(memo);
-    return memo;
 }
 
 QString numberedLines(int count)
@@ -148,7 +123,7 @@ private Q_SLOTS:
     {
         TfrReport report;
         report.LoadFromText(QString::fromUtf8(kTemplate));
-        addAttachmentPage(report, numberedLines(200));
+        TfrAttachment::AddPage(report, numberedLines(200));
         report.PrepareReport();
         report.PrepareReport();
         QCOMPARE(report.Pages().Count(), 3);
@@ -173,7 +148,7 @@ private Q_SLOTS:
         TfrReport report;
         report.LoadFromText(QString::fromUtf8(kTemplate));
         const QString text = numberedLines(lineCount);
-        addAttachmentPage(report, text);
+        TfrAttachment::AddPage(report, text);
         report.PrepareReport();
         const QList<TfrPreparedPage> &pages = report.PreparedPages();
         QVERIFY(pages.size() >= 3);
@@ -223,7 +198,7 @@ private Q_SLOTS:
         int perPage = 0;
         {
             TfrReport probe;
-            addAttachmentPage(probe, numberedLines(400));
+            TfrAttachment::AddPage(probe, numberedLines(400));
             probe.PrepareReport();
             perPage = int(probe.PreparedPages().first().items.first().lines.size());
         }
@@ -231,7 +206,7 @@ private Q_SLOTS:
         TfrReport report;
         report.LoadFromText(QString::fromUtf8(kTemplate));
         const QString text = numberedLines(perPage) + tail;
-        addAttachmentPage(report, text);
+        TfrAttachment::AddPage(report, text);
         report.PrepareReport();
         const QList<TfrPreparedPage> &pages = report.PreparedPages();
         QCOMPARE(pages.size(), 2 + attachmentPages);
@@ -251,7 +226,7 @@ private Q_SLOTS:
     {
         TfrReport report;
         const QString text = QString(6000, QChar(0x836F));
-        addAttachmentPage(report, text);
+        TfrAttachment::AddPage(report, text);
         report.PrepareReport();
         const QList<TfrPreparedPage> &pages = report.PreparedPages();
         QVERIFY(pages.size() >= 2);
