@@ -6,6 +6,7 @@
 #include "Errors.h"
 #include "frPdfText.h"
 #include "frPreview.h"
+#include "frProof.h"
 #include "frRender.h"
 #include "frTemplateReader.h"
 
@@ -50,17 +51,86 @@ void TfrView::SetBounds(double left, double top, double width, double height)
     dy = height;
 }
 
+int frAlignmentFromText(const QString &text, bool *ok)
+{
+    *ok = true;
+    bool numeric = false;
+    const int code = text.trimmed().toInt(&numeric);
+    if (numeric)
+        return code;
+    int horizontal = -1, vertical = -1;
+    const QStringList words = text.split(QLatin1Char(','));
+    for (const QString &raw : words) {
+        const QString word = raw.trimmed().toLower();
+        int *slot = nullptr;
+        int value = 0;
+        if (word == QLatin1String("left")) {
+            slot = &horizontal, value = frtaLeft;
+        } else if (word == QLatin1String("right")) {
+            slot = &horizontal, value = frtaRight;
+        } else if (word == QLatin1String("centre") || word == QLatin1String("center")) {
+            slot = &horizontal, value = frtaCenter;
+        } else if (word == QLatin1String("top")) {
+            slot = &vertical, value = 0;
+        } else if (word == QLatin1String("middle")) {
+            slot = &vertical, value = frtaMiddle;
+        } else if (word == QLatin1String("bottom")) {
+            slot = &vertical, value = frtaDown;
+        }
+        if (!slot || *slot != -1) {  // an unknown word, or two of one direction
+            *ok = false;
+            return frtaLeft;
+        }
+        *slot = value;
+    }
+    return qMax(horizontal, 0) + qMax(vertical, 0);
+}
+
+QString frAlignmentText(int code)
+{
+    const int h = code & 3;
+    const QString horizontal = h == frtaRight ? QStringLiteral("right")
+                               : h == frtaCenter ? QStringLiteral("centre")
+                                                 : QStringLiteral("left");
+    const QString vertical = (code & frtaDown) ? QStringLiteral("bottom")
+                             : (code & frtaMiddle) ? QStringLiteral("middle")
+                                                   : QStringLiteral("top");
+    return horizontal + QLatin1Char(',') + vertical;
+}
+
 void TfrView::SetProp(const QString &name, const QVariant &value)
 {
     if (isProp(name, "STRETCHED"))
         Stretched = switchOn(value);
+    else if (isProp(name, "BandAlign"))
+        BandAlign = TfrBandAlign(qBound(int(baNone), value.toInt(), int(baTop)));
 }
 
 QVariant TfrView::Prop(const QString &name) const
 {
     if (isProp(name, "STRETCHED"))
         return Stretched;
+    if (isProp(name, "BandAlign"))
+        return int(BandAlign);
     return {};
+}
+
+void TfrLineView::SetProp(const QString &name, const QVariant &value)
+{
+    if (isProp(name, "LineWidth")) {
+        const double width = value.toDouble();
+        if (width > 0)
+            LineWidth = width;
+    } else {
+        TfrView::SetProp(name, value);
+    }
+}
+
+QVariant TfrLineView::Prop(const QString &name) const
+{
+    if (isProp(name, "LineWidth"))
+        return LineWidth;
+    return TfrView::Prop(name);
 }
 
 void TfrMemoView::SetText(const QString &text)
@@ -83,8 +153,12 @@ void TfrMemoView::SetProp(const QString &name, const QVariant &value)
 {
     if (isProp(name, "TEXTONLY"))
         TextOnly = switchOn(value);
-    else if (isProp(name, "Alignment"))
-        Alignment = value.toInt();
+    else if (isProp(name, "Alignment")) {
+        bool ok = false;
+        const int code = frAlignmentFromText(value.toString(), &ok);
+        if (ok)
+            Alignment = code;
+    }
     else if (isProp(name, "Font.Size")) {
         const double size = value.toDouble();
         if (size > 0)
@@ -124,6 +198,8 @@ void TfrBandView::SetProp(const QString &name, const QVariant &value)
 {
     if (isProp(name, "BREAKED"))
         Breaked = switchOn(value);
+    else if (isProp(name, "BandType"))
+        BandType = TfrBandType(value.toInt());
     else if (isProp(name, "DataSet"))
         DataSet = value.toString();
     else
@@ -134,6 +210,8 @@ QVariant TfrBandView::Prop(const QString &name) const
 {
     if (isProp(name, "BREAKED"))
         return Breaked;
+    if (isProp(name, "BandType"))
+        return int(BandType);
     if (isProp(name, "DataSet"))
         return DataSet;
     return TfrView::Prop(name);
@@ -258,19 +336,33 @@ void TfrReport::PrintPreparedReport(QPagedPaintDevice *device)
     frPrint(m_prepared, device);
 }
 
-void TfrReport::ExportPdf(const QString &path)
+namespace {
+void writePdf(const QString &path, const QString &title, const QList<TfrPreparedPage> &pages,
+              const TfrPageOverlay &overlay)
 {
     const QString failed = QStringLiteral("无法写入文件：%1").arg(path);
     {
         QPdfWriter writer(path);
         writer.setResolution(1200);
         writer.setCreator(QStringLiteral("电子申报"));
-        writer.setTitle(Title);
-        if (!frPrint(m_prepared, &writer))
+        writer.setTitle(title);
+        if (!frPrint(pages, &writer, overlay))
             throw EError(failed);
     }
-    if (!frFinishPdfFile(path, m_prepared))
+    if (!frFinishPdfFile(path, pages))
         throw EError(failed);
+}
+}  // namespace
+
+void TfrReport::ExportPdf(const QString &path)
+{
+    writePdf(path, Title, m_prepared, {});
+}
+
+void TfrReport::ExportProof(const QString &path)
+{
+    PrepareReport();
+    writePdf(path, Title, m_prepared, frPaintProofOverlay);
 }
 
 void TfrReport::SetPreviewHook(PreviewHook hook)

@@ -32,6 +32,13 @@ enum TfrBandAlign { baNone = 0, baLeft, baRight, baCenter, baWidth, baBottom, ba
 // Alignment codes: 0 left, 1 right, 2 centre; + 8 vertical middle, + 16 vertical bottom.
 enum : int { frtaLeft = 0, frtaRight = 1, frtaCenter = 2, frtaVertical = 4, frtaMiddle = 8, frtaDown = 16 };
 
+// The alignment code of a text such as "left,middle", "centre,bottom" or "right" (a horizontal
+// word left/right/centre and a vertical word top/middle/bottom, either left out for left or top),
+// or of a numeric code; ok is false for anything else.
+int frAlignmentFromText(const QString &text, bool *ok);
+// The names of an alignment code, "left,middle" and so on.
+QString frAlignmentText(int code);
+
 class TfrView {
 public:
     virtual ~TfrView();
@@ -43,8 +50,11 @@ public:
     TfrBandAlign BandAlign = baNone;
 
     void SetBounds(double left, double top, double width, double height);
-    // Named properties: "TEXTONLY", "Alignment", "Font.Size", "STRETCHED", "BREAKED"; switches are
-    // on for any non-zero value. Unknown names are ignored.
+    // Named properties, letter case ignored: "Text", "Font.Name", "Font.Size", "Font.Bold",
+    // "Alignment" (a code or its names), "WordWrap", "TEXTONLY" (text objects); "LineWidth"
+    // (lines); "BandType", "DataSet", "BREAKED" (bands); "STRETCHED", "BandAlign" (every object).
+    // Switches are on for any non-zero value. Unknown names are ignored. Template files use the
+    // same names.
     virtual void SetProp(const QString &name, const QVariant &value);
     virtual QVariant Prop(const QString &name) const;
 };
@@ -76,6 +86,9 @@ class TfrLineView : public TfrView {
 public:
     int Type() const override { return gtLine; }
     double LineWidth = 2;
+
+    void SetProp(const QString &name, const QVariant &value) override;
+    QVariant Prop(const QString &name) const override;
 };
 
 class TfrBandView : public TfrView {
@@ -187,6 +200,10 @@ public:
     void PrintPreparedReport(QPagedPaintDevice *device);
     // Writes the prepared pages as a PDF file; raises EError on failure.
     void ExportPdf(const QString &path);
+    // Writes the proof of the template as a PDF file: the pages prepared as they stand, each data
+    // object outlined and labelled with its name, over a grid in report units. Raises EError on
+    // failure.
+    void ExportProof(const QString &path);
 
     // Tests replace the modal preview: the hook is called instead of showing it.
     using PreviewHook = std::function<void(TfrReport &)>;

@@ -3,25 +3,43 @@
 //
 //   # a comment; blank lines are ignored
 //   report printer="name of the printer the form was designed for"
+//   defaults Font.Name="宋体" Font.Size=9 Alignment=left,middle WordWrap=1
 //   page name="Page1" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54
-//   memo name=Memo1 rect=233,22,305,33 font="宋体" size=20 bold=1 align=0 wrap=1 text="进 口"
-//   line name=Line1 rect=45,90,682,0 width=2
-//   band name=Band1 rect=90,79,0,100 type=5 dataset=1 breaked=1 stretched=1
+//   defaults Font.Name="仿宋_GB2312"
+//   memo name=Memo1 rect=233,22,305,33 Font.Size=20 Font.Bold=1 Alignment=left,top text="进 口"
+//   line name=Line1 rect=45,90,682,0 LineWidth=1
+//   band name=Band1 rect=90,79,0,100 BandType=5 DataSet=1 Breaked=1 Stretched=1
 //
 // A record is a kind word followed by key=value attributes. A value is either bare (no spaces,
 // no quotes) or in double quotes with the escapes \" \\ \n (line break) and \t. Objects belong
 // to the page record above them. rect is left,top,width,height in report units (91.6256157635468
 // to the inch, from the paper's top-left corner); a line has a width or a height of 0. size on a
-// page is the paper in tenths of a millimetre, on a memo the font size in points. align is the
-// alignment code (0 left, 1 right, 2 centre, + 8 vertical middle, + 16 vertical bottom).
-// Switches (bold, wrap, textonly, stretched, breaked) are 0 or 1. Attributes left out keep the
-// defaults of a new object. Unknown records or keys, malformed values and object names used
-// twice (letter case ignored) are faults.
+// page is the paper in tenths of a millimetre.
+//
+// The attributes of objects are the report model's named properties, the same names SetProp
+// takes, letter case ignored:
+//   text objects  Text, Font.Name, Font.Size (points), Font.Bold, Alignment, WordWrap, TextOnly,
+//                 Stretched, BandAlign
+//   lines         LineWidth, Stretched
+//   bands         BandType, DataSet, Breaked, Stretched
+// Switches are 0 or 1. Alignment is written by name, a horizontal word (left, right, centre) and a
+// vertical one (top, middle, bottom) joined by a comma, "left,middle"; either may be left out
+// (left, top) and the numeric code of the property is accepted too (0 left, 1 right, 2 centre,
+// + 8 vertical middle, + 16 vertical bottom).
+//
+// A defaults record holds object attributes that every following object takes unless its own line
+// gives them: before the first page for the whole template, after a page record for that page only
+// (on top of the template's). Each object takes the defaults that apply to its kind. What neither
+// a defaults record nor the object gives keeps the value of a new object.
+//
+// Unknown records or keys, malformed values and object names used twice (letter case ignored) are
+// faults.
 #include "frTemplateReader.h"
 
 #include "Errors.h"
 
 #include <QHash>
+#include <QVariant>
 #include <QStringList>
 
 namespace {
@@ -146,25 +164,91 @@ QList<double> toNumbers(const Attr &a, int count, int lineNo)
     return values;
 }
 
-// Attributes shared by every object; true when the key was one of them.
-bool objectAttr(TfrView &view, const Attr &a, int lineNo)
+enum TKinds { kMemo = 1, kLine = 2, kBand = 4 };
+
+// An object attribute: its property name, the kinds of object that have it and how its value is
+// read.
+struct TPropSpec {
+    const char *name;
+    int kinds;
+    enum { Text, Positive, Switch, Integer, Align } value;
+};
+
+const TPropSpec kProps[] = {
+    {"Text", kMemo, TPropSpec::Text},
+    {"Font.Name", kMemo, TPropSpec::Text},
+    {"Font.Size", kMemo, TPropSpec::Positive},
+    {"Font.Bold", kMemo, TPropSpec::Switch},
+    {"Alignment", kMemo, TPropSpec::Align},
+    {"WordWrap", kMemo, TPropSpec::Switch},
+    {"TextOnly", kMemo, TPropSpec::Switch},
+    {"Stretched", kMemo | kLine | kBand, TPropSpec::Switch},
+    {"BandAlign", kMemo | kLine | kBand, TPropSpec::Integer},
+    {"LineWidth", kLine, TPropSpec::Positive},
+    {"BandType", kBand, TPropSpec::Integer},
+    {"DataSet", kBand, TPropSpec::Text},
+    {"Breaked", kBand, TPropSpec::Switch},
+};
+
+const TPropSpec *findProp(const QString &key)
 {
-    if (a.key == QLatin1String("name")) {
-        view.Name = a.value;
-    } else if (a.key == QLatin1String("rect")) {
-        const QList<double> r = toNumbers(a, 4, lineNo);
-        view.SetBounds(r[0], r[1], r[2], r[3]);
-    } else if (a.key == QLatin1String("stretched")) {
-        view.Stretched = toSwitch(a, lineNo);
-    } else if (a.key == QLatin1String("bandalign")) {
-        const int v = toInt(a, lineNo);
-        if (v < baNone || v > baTop)
-            fail(lineNo, QStringLiteral("bandalign 超出范围"));
-        view.BandAlign = TfrBandAlign(v);
-    } else {
-        return false;
+    for (const TPropSpec &spec : kProps)
+        if (key.compare(QLatin1String(spec.name), Qt::CaseInsensitive) == 0)
+            return &spec;
+    return nullptr;
+}
+
+// An attribute read and checked, ready to be set on objects of the kinds that have it.
+struct TPropValue {
+    const TPropSpec *spec;
+    QVariant value;
+};
+
+TPropValue readProp(const Attr &a, int lineNo)
+{
+    const TPropSpec *spec = findProp(a.key);
+    if (!spec)
+        fail(lineNo, QStringLiteral("未知的属性“%1”").arg(a.key));
+    QVariant value;
+    switch (spec->value) {
+    case TPropSpec::Text:
+        value = a.value;
+        break;
+    case TPropSpec::Positive: {
+        const double d = toNumber(a, lineNo);
+        if (d <= 0)
+            fail(lineNo, QStringLiteral("%1 应大于 0").arg(a.key));
+        value = d;
+        break;
     }
-    return true;
+    case TPropSpec::Switch:
+        value = int(toSwitch(a, lineNo));
+        break;
+    case TPropSpec::Integer:
+        value = toInt(a, lineNo);
+        break;
+    case TPropSpec::Align: {
+        bool ok = false;
+        const int code = frAlignmentFromText(a.value, &ok);
+        if (!ok)
+            fail(lineNo, QStringLiteral("对齐方式“%1”无效").arg(a.value));
+        value = code;
+        break;
+    }
+    }
+    if (spec->value == TPropSpec::Integer && QLatin1String(spec->name) == QLatin1String("BandAlign")) {
+        const int v = value.toInt();
+        if (v < baNone || v > baTop)
+            fail(lineNo, QStringLiteral("BandAlign 超出范围"));
+    }
+    return TPropValue{spec, value};
+}
+
+void applyProps(TfrView &view, int kind, const QList<TPropValue> &props)
+{
+    for (const TPropValue &p : props)
+        if (p.spec->kinds & kind)
+            view.SetProp(QLatin1String(p.spec->name), p.value);
 }
 }  // namespace
 
@@ -172,6 +256,8 @@ TfrTemplate frReadTemplate(const QString &text)
 {
     TfrTemplate result;
     QHash<QString, int> names;  // lower-case name -> line where it was first used
+    QList<TPropValue> templateDefaults;
+    QList<TPropValue> pageDefaults;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int index = 0; index < lines.size(); ++index) {
         const int lineNo = index + 1;
@@ -193,6 +279,16 @@ TfrTemplate frReadTemplate(const QString &text)
                     result.printerName = a.value;
                 else
                     unknown(a);
+            }
+            continue;
+        }
+        if (kind == QLatin1String("defaults")) {
+            QList<TPropValue> &target = result.pages.empty() ? templateDefaults : pageDefaults;
+            for (const Attr &a : attrs) {
+                const TPropValue p = readProp(a, lineNo);
+                if (QLatin1String(p.spec->name) == QLatin1String("Text"))
+                    fail(lineNo, QStringLiteral("默认值中不能有 Text"));
+                target.append(p);
             }
             continue;
         }
@@ -224,67 +320,43 @@ TfrTemplate frReadTemplate(const QString &text)
                 }
             }
             result.pages.push_back(std::move(page));
+            pageDefaults.clear();
             continue;
         }
 
         std::unique_ptr<TfrView> object;
+        int objectKind = 0;
         if (kind == QLatin1String("memo")) {
-            auto memo = std::make_unique<TfrMemoView>();
-            for (const Attr &a : attrs) {
-                if (objectAttr(*memo, a, lineNo))
-                    continue;
-                if (a.key == QLatin1String("font"))
-                    memo->FontName = a.value;
-                else if (a.key == QLatin1String("size")) {
-                    memo->FontSize = toNumber(a, lineNo);
-                    if (memo->FontSize <= 0)
-                        fail(lineNo, QStringLiteral("字号无效"));
-                } else if (a.key == QLatin1String("bold"))
-                    memo->FontBold = toSwitch(a, lineNo);
-                else if (a.key == QLatin1String("align"))
-                    memo->Alignment = toInt(a, lineNo);
-                else if (a.key == QLatin1String("wrap"))
-                    memo->WordWrap = toSwitch(a, lineNo);
-                else if (a.key == QLatin1String("textonly"))
-                    memo->TextOnly = toSwitch(a, lineNo);
-                else if (a.key == QLatin1String("text"))
-                    memo->SetText(a.value);
-                else
-                    unknown(a);
-            }
-            object = std::move(memo);
+            object = std::make_unique<TfrMemoView>();
+            objectKind = kMemo;
         } else if (kind == QLatin1String("line")) {
-            auto lineView = std::make_unique<TfrLineView>();
-            for (const Attr &a : attrs) {
-                if (objectAttr(*lineView, a, lineNo))
-                    continue;
-                if (a.key == QLatin1String("width"))
-                    lineView->LineWidth = toNumber(a, lineNo);
-                else
-                    unknown(a);
-            }
-            object = std::move(lineView);
+            object = std::make_unique<TfrLineView>();
+            objectKind = kLine;
         } else if (kind == QLatin1String("band")) {
-            auto band = std::make_unique<TfrBandView>();
-            for (const Attr &a : attrs) {
-                if (objectAttr(*band, a, lineNo))
-                    continue;
-                if (a.key == QLatin1String("type"))
-                    band->BandType = TfrBandType(toInt(a, lineNo));
-                else if (a.key == QLatin1String("dataset"))
-                    band->DataSet = a.value;
-                else if (a.key == QLatin1String("breaked"))
-                    band->Breaked = toSwitch(a, lineNo);
-                else
-                    unknown(a);
-            }
-            object = std::move(band);
+            object = std::make_unique<TfrBandView>();
+            objectKind = kBand;
         } else {
             fail(lineNo, QStringLiteral("未知的记录“%1”").arg(kind));
         }
-
         if (result.pages.empty())
             fail(lineNo, QStringLiteral("对象前没有页"));
+
+        applyProps(*object, objectKind, templateDefaults);
+        applyProps(*object, objectKind, pageDefaults);
+        for (const Attr &a : attrs) {
+            if (a.key == QLatin1String("name")) {
+                object->Name = a.value;
+            } else if (a.key == QLatin1String("rect")) {
+                const QList<double> r = toNumbers(a, 4, lineNo);
+                object->SetBounds(r[0], r[1], r[2], r[3]);
+            } else {
+                const TPropValue p = readProp(a, lineNo);
+                if (!(p.spec->kinds & objectKind))
+                    fail(lineNo, QStringLiteral("“%1”不是%2的属性").arg(a.key, kind));
+                object->SetProp(QLatin1String(p.spec->name), p.value);
+            }
+        }
+
         if (!object->Name.isEmpty()) {
             const QString key = object->Name.toLower();
             if (names.contains(key))

@@ -9,15 +9,15 @@
 namespace {
 const char *kTemplate =
     "page name=\"\" paper=9 size=2100,2970 margins=90,79,54,54\n"
-    "memo name=edit101 rect=181,92,244,32 font=\"宋体\" size=9 align=8 text=\"edit101\"\n"
-    "memo name=Memo6 rect=128,91,51,36 font=\"宋体\" size=9 align=10 text=\"中文\"\n"
-    "memo name=edit102 rect=485,90,241,34 font=\"宋体\" size=9 align=8 wrap=0 text=\"\"\n"
-    "line name=Line1 rect=45,90,682,0 width=2\n"
-    "line name=Line2 rect=126,89,0,892 width=1\n"
-    "line name=Line5 rect=45,-145,100,0 width=1\n"
+    "memo name=edit101 rect=181,92,244,32 Font.Name=\"宋体\" Font.Size=9 Alignment=left,middle text=\"edit101\"\n"
+    "memo name=Memo6 rect=128,91,51,36 Font.Name=\"宋体\" Font.Size=9 Alignment=centre,middle text=\"中文\"\n"
+    "memo name=edit102 rect=485,90,241,34 Font.Name=\"宋体\" Font.Size=9 Alignment=left,middle WordWrap=0 text=\"\"\n"
+    "line name=Line1 rect=45,90,682,0 LineWidth=2\n"
+    "line name=Line2 rect=126,89,0,892 LineWidth=1\n"
+    "line name=Line5 rect=45,-145,100,0 LineWidth=1\n"
     "memo name=Memo99 rect=45,-145,100,20 text=\"above the paper\"\n"
     "page name=\"Page1\" paper=9 size=2100,2970 margins=90,79,54,54\n"
-    "memo name=VerifyCode1 rect=634,979,96,18 font=\"仿宋_GB2312\" size=9 align=8 text=\"\"\n";
+    "memo name=VerifyCode1 rect=634,979,96,18 Font.Name=\"仿宋_GB2312\" Font.Size=9 Alignment=left,middle text=\"\"\n";
 
 const TfrPreparedItem *item(const TfrPreparedPage &page, const QString &name)
 {

@@ -183,11 +183,11 @@ private Q_SLOTS:
             "report printer=\"\\\\\\\\server\\\\HP\"\n"
             "\n"
             "page name=\"\" paper=9 size=2100,2970 orientation=portrait margins=90,79,54,54\n"
-            "memo name=Memo1 rect=233,22,305,33 font=\"宋体\" size=20 bold=1 align=10 wrap=0 text=\"进 口\\n\\\"单\\\"\"\r\n"
-            "line name=Line1 rect=45,-145,682,0 width=1.5\n"
+            "memo name=Memo1 rect=233,22,305,33 Font.Name=\"宋体\" Font.Size=20 Font.Bold=1 Alignment=centre,middle WordWrap=0 text=\"进 口\\n\\\"单\\\"\"\r\n"
+            "line name=Line1 rect=45,-145,682,0 LineWidth=1.5\n"
             "page name=\"Page1\" size=2970,2100 orientation=landscape\n"
-            "band name=Band1 rect=90,79,0,100 type=5 dataset=1 breaked=1 stretched=1\n"
-            "memo name=edit1 rect=91,80,60,90 bandalign=4 textonly=1 stretched=1\n"));
+            "band name=Band1 rect=90,79,0,100 BandType=5 DataSet=1 Breaked=1 Stretched=1\n"
+            "memo name=edit1 rect=91,80,60,90 bandalign=4 TEXTONLY=1 stretched=1\n"));
         QCOMPARE(report.PrinterName, QStringLiteral("\\\\server\\HP"));
         QCOMPARE(report.Pages().Count(), 2);
         const TfrPage *p1 = report.Pages()[0];
@@ -225,6 +225,70 @@ private Q_SLOTS:
         QCOMPARE(inBand->Text(), QString());
     }
 
+    // Template defaults, page defaults and an object's own attributes, in that order of strength;
+    // each object takes only the defaults of its kind.
+    void defaults()
+    {
+        TfrReport report;
+        report.LoadFromText(QStringLiteral(
+            "defaults Font.Name=\"宋体\" Font.Size=9 Alignment=left,middle LineWidth=1\n"
+            "page name=\"\"\n"
+            "memo name=a\n"
+            "memo name=b Font.Size=12 Alignment=right\n"
+            "line name=l1\n"
+            "page name=\"Page1\"\n"
+            "defaults Font.Name=\"仿宋_GB2312\" WordWrap=0\n"
+            "memo name=c\n"
+            "line name=l2 LineWidth=2\n"
+            "page name=\"Page2\"\n"
+            "memo name=d\n"));
+        auto memo = [&](const char *name) { return dynamic_cast<TfrMemoView *>(report.FindObject(QLatin1String(name))); };
+        QCOMPARE(memo("a")->FontName, QStringLiteral("宋体"));
+        QCOMPARE(memo("a")->FontSize, 9.0);
+        QCOMPARE(memo("a")->Alignment, frtaLeft + frtaMiddle);
+        QVERIFY(memo("a")->WordWrap);
+        QCOMPARE(memo("b")->FontSize, 12.0);
+        QCOMPARE(memo("b")->Alignment, int(frtaRight));
+        QCOMPARE(dynamic_cast<TfrLineView *>(report.FindObject(QStringLiteral("l1")))->LineWidth, 1.0);
+        QCOMPARE(memo("c")->FontName, QStringLiteral("仿宋_GB2312"));
+        QCOMPARE(memo("c")->FontSize, 9.0);
+        QVERIFY(!memo("c")->WordWrap);
+        QCOMPARE(dynamic_cast<TfrLineView *>(report.FindObject(QStringLiteral("l2")))->LineWidth, 2.0);
+        // A page's defaults end with the page.
+        QCOMPARE(memo("d")->FontName, QStringLiteral("宋体"));
+        QVERIFY(memo("d")->WordWrap);
+    }
+
+    void alignmentNames_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("code");
+        QTest::newRow("left,top") << "left,top" << 0;
+        QTest::newRow("left,middle") << "left,middle" << 8;
+        QTest::newRow("centre,bottom") << "centre,bottom" << 18;
+        QTest::newRow("right,top") << "right,top" << 1;
+        QTest::newRow("center spelled the American way") << "center,middle" << 10;
+        QTest::newRow("vertical first, spaces") << " middle , right " << 9;
+        QTest::newRow("horizontal only") << "centre" << 2;
+        QTest::newRow("vertical only") << "bottom" << 16;
+        QTest::newRow("numeric code") << "10" << 10;
+    }
+    void alignmentNames()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, code);
+        bool ok = false;
+        QCOMPARE(frAlignmentFromText(text, &ok), code);
+        QVERIFY(ok);
+        // The names of a code read back as the same code, and SetProp takes either form.
+        QCOMPARE(frAlignmentFromText(frAlignmentText(code), &ok), code);
+        TfrMemoView memo;
+        memo.SetProp(QStringLiteral("alignment"), text);
+        QCOMPARE(memo.Alignment, code);
+        memo.SetProp(QStringLiteral("Alignment"), QStringLiteral("two,words"));
+        QCOMPARE(memo.Alignment, code);
+    }
+
     void badTemplate_data()
     {
         QTest::addColumn<QString>("text");
@@ -237,7 +301,14 @@ private Q_SLOTS:
         QTest::newRow("bad escape") << page + "memo text=\"a\\qb\"" << 2;
         QTest::newRow("bad number") << page + "memo rect=1,2,x,4" << 2;
         QTest::newRow("three numbers") << page + "line rect=1,2,3" << 2;
-        QTest::newRow("bad switch") << page + "memo bold=yes" << 2;
+        QTest::newRow("bad switch") << page + "memo Font.Bold=yes" << 2;
+        QTest::newRow("old key") << page + "memo bold=1" << 2;
+        QTest::newRow("key of another kind") << page + "line LineWidth=1\nline Font.Size=9" << 3;
+        QTest::newRow("alignment word") << page + "memo Alignment=left,centre" << 2;
+        QTest::newRow("alignment unknown") << page + "memo Alignment=justify" << 2;
+        QTest::newRow("defaults with text") << "defaults Text=x" << 1;
+        QTest::newRow("defaults unknown") << page + "defaults Colour=red" << 2;
+        QTest::newRow("bad size") << page + "memo Font.Size=0" << 2;
         QTest::newRow("object before page") << "memo name=a" << 1;
         QTest::newRow("same name other case") << page + "memo name=Memo1\n\nline name=MEMO1" << 4;
         QTest::newRow("bad paper") << "page size=0,2970" << 1;
@@ -265,38 +336,6 @@ private Q_SLOTS:
     {
         TfrReport report;
         QVERIFY_THROWS_EXCEPTION(EError, report.LoadFromFile(QStringLiteral(":/reports/NOSUCH.frt")));
-    }
-
-    void kindTemplates_data()
-    {
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<QStringList>("pageNames");
-        const QStringList two{"", "Page1"};
-        QTest::newRow("YPZCSQ") << "YPZCSQ" << two;
-        QTest::newRow("YPBCSQ") << "YPBCSQ" << two;
-        QTest::newRow("YPZCSQ_JK") << "YPZCSQ_JK" << QStringList{"", "Page1", "Page2", "Page3"};
-        QTest::newRow("YPBCSQ_JK") << "YPBCSQ_JK" << two;
-        QTest::newRow("YPZZCSQ") << "YPZZCSQ" << two;
-        QTest::newRow("YPBCSQ_N") << "YPBCSQ_N" << two;
-    }
-    void kindTemplates()
-    {
-        QFETCH(QString, unit);
-        QFETCH(QStringList, pageNames);
-        TfrReport report;
-        report.LoadFromFile(QStringLiteral(":/reports/%1.frt").arg(unit));
-        QStringList names;
-        for (int i = 0; i < report.Pages().Count(); ++i) {
-            const TfrPage *page = report.Pages()[i];
-            names.append(page->Name);
-            QCOMPARE(page->PaperSize, 9);
-            QCOMPARE(page->PaperWidth, 2100);
-            QCOMPARE(page->PaperHeight, 2970);
-            QVERIFY(page->Portrait);
-        }
-        QCOMPARE(names, pageNames);
-        report.PrepareReport();
-        QCOMPARE(report.PreparedPages().size(), pageNames.size());
     }
 };
 
