@@ -49,7 +49,12 @@ public:
     void SaveBackup();
     void SaveAndPrint();
     bool ConfirmDiscard();
+    // Prepares the printed form and shows it in the modal preview, from which the user prints.
     void PrintApplication();
+    // Prepares the printed form exactly as PrintApplication does and writes it as a PDF file
+    // instead of showing it. Raises EError when there is nothing to print or the file cannot be
+    // written.
+    void ExportApplication(const QString &pdfPath);
 
     // The data file name: executable folder + KindTag + product name + "_" + code + ".qx".
     // Raises EError when the product name or the code holds a character that file names may
@@ -78,4 +83,7 @@ protected:
 private:
     // Shows the window in front of its siblings as the frame's active child.
     void BringToFront();
+    // Fills the report from the document, writes the fixed objects and lets the kind add its
+    // attachment page; false when there is no report to print.
+    bool PreparePrint();
 };

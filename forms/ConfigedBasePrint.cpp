@@ -1,7 +1,8 @@
 // Print preparation of a form window: fills the report, writes the fixed objects, adds the
-// attachment page and opens the preview.
+// attachment page; then the prepared report goes to the preview or to a PDF file.
 #include "ConfigedBase.h"
 
+#include "Errors.h"
 #include "UIHelper.h"
 #include "frAttachment.h"
 #include "frReport.h"
@@ -18,10 +19,10 @@ void writeFixed(TfrReport *report, const char *name, const QString &text)
 
 }  // namespace
 
-void TEABaseForm::PrintApplication()
+bool TEABaseForm::PreparePrint()
 {
     if (!Report)
-        return;
+        return false;
     if (Helper) {
         Helper->SetReport(Report);
         Helper->FillReport();
@@ -41,7 +42,7 @@ void TEABaseForm::PrintApplication()
         OnBeforePrintDoc(this, Report, attachStr);
     // The hook may replace the report; without one there is nothing to print.
     if (!Report)
-        return;
+        return false;
 
     if (!attachStr.isEmpty()) {
         TfrPages &pages = Report->Pages();
@@ -54,10 +55,25 @@ void TEABaseForm::PrintApplication()
     // The preview's caption and the print job carry the kind's title.
     if (Report->Title.isEmpty())
         Report->Title = FormTitle;
-    if (Helper) {
+    if (Helper)
         Helper->SetReport(Report);
+    return true;
+}
+
+void TEABaseForm::PrintApplication()
+{
+    if (!PreparePrint())
+        return;
+    if (Helper)
         Helper->ShowReport();
-    } else {
+    else
         Report->ShowReport();
-    }
+}
+
+void TEABaseForm::ExportApplication(const QString &pdfPath)
+{
+    if (!PreparePrint())
+        throw EError(QStringLiteral("该申请表没有可打印的报表。"));
+    Report->PrepareReport();
+    Report->ExportPdf(pdfPath);
 }

@@ -1,6 +1,7 @@
 #include "frPreview.h"
 
-#include "frPdfText.h"
+#include "Errors.h"
+#include "Prompts.h"
 #include "frRender.h"
 #include "frReport.h"
 #include "ui_frPreview.h"
@@ -71,12 +72,17 @@ void TfrPreviewDialog::Print()
     dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, true);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    m_report->PrintPreparedReport(&printer);
-    // Printed to a PDF file (complete once painting ended): its text stays searchable as the
-    // characters printed.
+    // Printed to a PDF file: the same export as shenbao-pdf's, so the file's text stays
+    // searchable as the characters printed.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        frFinishPdfFile(printer.outputFileName(), m_report->PreparedPages());
+        try {
+            m_report->ExportPdf(printer.outputFileName());
+        } catch (...) {
+            Prompt::Message(CurrentExceptionText());
+        }
+        return;
     }
+    m_report->PrintPreparedReport(&printer);
 }
 
 void TfrPreviewDialog::paintPages(QPrinter *printer)

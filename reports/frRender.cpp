@@ -471,7 +471,7 @@ void frPaintPage(QPainter &painter, const TfrPreparedPage &page, double dpiX, do
     painter.restore();
 }
 
-bool frPrint(const QList<TfrPreparedPage> &pages, QPagedPaintDevice *device)
+bool frPrint(const QList<TfrPreparedPage> &pages, QPagedPaintDevice *device, const TfrPageOverlay &overlay)
 {
     if (!device)
         return false;
@@ -487,6 +487,12 @@ bool frPrint(const QList<TfrPreparedPage> &pages, QPagedPaintDevice *device)
                 return false;
         }
         frPaintPage(painter, pages.at(i), device->logicalDpiX(), device->logicalDpiY());
+        if (overlay) {
+            painter.save();
+            painter.scale(device->logicalDpiX() / frUnitsPerInch, device->logicalDpiY() / frUnitsPerInch);
+            overlay(painter, pages.at(i));
+            painter.restore();
+        }
     }
     return painter.end();
 }

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <functional>
+
 class QPainter;
 class QPagedPaintDevice;
 
@@ -14,9 +16,14 @@ class QPagedPaintDevice;
 // bands need. The template is not changed.
 QList<TfrPreparedPage> frPrepare(const TfrPages &pages);
 
-// Paints the pages, one device page each, from the paper's top-left corner. False when the
-// device cannot be painted on (for example a PDF file that cannot be created).
-bool frPrint(const QList<TfrPreparedPage> &pages, QPagedPaintDevice *device);
+// Drawn over a printed page, on a painter whose unit is one report unit from the paper's corner.
+using TfrPageOverlay = std::function<void(QPainter &painter, const TfrPreparedPage &page)>;
+
+// Paints the pages, one device page each, from the paper's top-left corner, each with the overlay
+// over it when one is given. False when the device cannot be painted on (for example a PDF file
+// that cannot be created).
+bool frPrint(const QList<TfrPreparedPage> &pages, QPagedPaintDevice *device,
+             const TfrPageOverlay &overlay = {});
 
 // Paints one page on a painter whose device has the given resolution (dots per inch).
 void frPaintPage(QPainter &painter, const TfrPreparedPage &page, double dpiX, double dpiY);

@@ -15,6 +15,8 @@
 #include <QTemporaryFile>
 #include <QTextStream>
 
+#include <functional>
+
 namespace {
 // Every message on one line of standard error; questions go on as if answered OK.
 class TStreamPrompter : public TPrompter {
@@ -40,11 +42,6 @@ private:
     QTextStream &m_err;
 };
 
-// Restores the preview when the export ends, however it ends.
-struct TPreviewHookGuard {
-    ~TPreviewHookGuard() { TfrReport::SetPreviewHook({}); }
-};
-
 void discard(TEABaseForm *form)
 {
     if (!form)
@@ -54,11 +51,53 @@ void discard(TEABaseForm *form)
 }
 }  // namespace
 
+namespace {
+// Writes path through a temporary file beside it, which replaces path only when write() has
+// completed it; a failed run leaves no partial output.
+void writeReplacing(const QString &path, const std::function<void(const QString &)> &write)
+{
+    QTemporaryFile pdf(QFileInfo(path).absolutePath() + QStringLiteral("/.shenbao-pdf-XXXXXX.pdf"));
+    if (!pdf.open())
+        throw EError(QStringLiteral("无法写入文件\"%1\"。").arg(path));
+    pdf.close();
+    write(pdf.fileName());
+    QFile::remove(path);
+    if (!QFile::rename(pdf.fileName(), path))
+        throw EError(QStringLiteral("无法写入文件\"%1\"。").arg(path));
+    pdf.setAutoRemove(false);
+}
+
+// The proof of a kind's template: no data file, every data object outlined and named over a grid.
+int runProof(const QString &kindName, const QString &output, TStreamPrompter &prompter)
+{
+    const TKindInfo *kind = FindKind(kindName);
+    if (!kind) {
+        QStringList names;
+        for (const TKindInfo &k : AllKinds())
+            names << k.kindTag;
+        prompter.line(QStringLiteral("没有“%1”这种申请表；可用的有：%2").arg(kindName, names.join(QStringLiteral("、"))));
+        return 2;
+    }
+    try {
+        TfrReport report;
+        report.LoadFromFile(kind->templateResource);
+        report.Title = kind->formTitle + QStringLiteral("（校样）");
+        writeReplacing(output, [&](const QString &path) { report.ExportProof(path); });
+    } catch (...) {
+        prompter.line(CurrentExceptionText());
+        return 1;
+    }
+    return 0;
+}
+}  // namespace
+
 int RunShenbaoPdf(const QStringList &arguments, QTextStream &err)
 {
     TStreamPrompter prompter(err);
-    if (arguments.size() != 3) {
-        prompter.line(QStringLiteral("用法：shenbao-pdf INPUT.qx OUTPUT.pdf"));
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--proof"))
+        return runProof(arguments.at(2), QFileInfo(arguments.at(3)).absoluteFilePath(), prompter);
+    if (arguments.size() != 3 || arguments.at(1).startsWith(QLatin1String("--"))) {
+        prompter.line(QStringLiteral("用法：shenbao-pdf INPUT.qx OUTPUT.pdf 或 shenbao-pdf --proof 种类 OUTPUT.pdf"));
         return 2;
     }
     const QString input = QFileInfo(arguments.at(1)).absoluteFilePath();
@@ -66,17 +105,12 @@ int RunShenbaoPdf(const QStringList &arguments, QTextStream &err)
 
     QPointer<TEABaseForm> form;
     try {
+        // Only the window of the file's own kind is built.
         const QString configType = TUIHelper::ReadConfigType(input);
-        for (const TKindInfo &kind : AllKinds()) {
-            TEABaseForm *candidate = kind.create(nullptr);
-            if (candidate->ConfigType == configType) {
-                form = candidate;
-                break;
-            }
-            discard(candidate);
-        }
-        if (!form)
+        const TKindInfo *kind = KindOfConfigType(configType);
+        if (!kind)
             throw EError(QStringLiteral("文件\"%1\"的类型\"%2\"不属于任何一种申请表。").arg(input, configType));
+        form = kind->create(nullptr);
 
         form->LoadDocument(input);
         // A window that its loading closed is gone once pending deletions have run.
@@ -84,27 +118,7 @@ int RunShenbaoPdf(const QStringList &arguments, QTextStream &err)
         if (!form || !form->Helper || !form->Helper->Document())
             throw EError(QStringLiteral("文件\"%1\"无法打开。").arg(input));
 
-        // The pages go to a temporary file beside the output, which replaces the output only
-        // when it is complete.
-        QTemporaryFile pdf(QFileInfo(output).absolutePath() + QStringLiteral("/.shenbao-pdf-XXXXXX.pdf"));
-        if (!pdf.open())
-            throw EError(QStringLiteral("无法写入文件\"%1\"。").arg(output));
-        pdf.close();
-        bool written = false;
-        {
-            TPreviewHookGuard guard;
-            TfrReport::SetPreviewHook([&](TfrReport &report) {
-                report.ExportPdf(pdf.fileName());
-                written = true;
-            });
-            form->PrintApplication();
-        }
-        if (!written)
-            throw EError(QStringLiteral("该申请表没有可打印的报表。"));
-        QFile::remove(output);
-        if (!QFile::rename(pdf.fileName(), output))
-            throw EError(QStringLiteral("无法写入文件\"%1\"。").arg(output));
-        pdf.setAutoRemove(false);
+        writeReplacing(output, [&](const QString &path) { form->ExportApplication(path); });
     } catch (...) {
         prompter.line(CurrentExceptionText());
         discard(form);

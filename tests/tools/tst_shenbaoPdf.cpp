@@ -138,11 +138,56 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral(".shenbao-pdf*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
+    void wrongArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("one file") << QStringList{data("YPZCSQ_filled.qx")};
+        QTest::newRow("proof without output") << QStringList{QStringLiteral("--proof"), QStringLiteral("注册")};
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--draft"), data("YPZCSQ_filled.qx")};
+    }
     void wrongArguments()
     {
-        const Run r = runTool({data("YPZCSQ_filled.qx")});
+        QFETCH(QStringList, args);
+        const Run r = runTool(args);
         QCOMPARE(r.status, 2);
-        QCOMPARE(r.errLines, QStringList{QStringLiteral("用法：shenbao-pdf INPUT.qx OUTPUT.pdf")});
+        QCOMPARE(r.errLines, QStringList{QStringLiteral(
+                                 "用法：shenbao-pdf INPUT.qx OUTPUT.pdf 或 shenbao-pdf --proof 种类 OUTPUT.pdf")});
+    }
+
+    // The proof of a kind's template, named by kind tag, class name or unit: every page, each data
+    // object labelled with its name.
+    void proof_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("kind tag") << QStringLiteral("注册");
+        QTest::newRow("class name") << QStringLiteral("TFrmYPZCSQ");
+        QTest::newRow("unit") << QStringLiteral("YPZCSQ");
+    }
+    void proof()
+    {
+        QFETCH(QString, kind);
+        const QString out = dir.filePath(QStringLiteral("proof.pdf"));
+        const Run r = runTool({QStringLiteral("--proof"), kind, out});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.errLines, QStringList());
+        QCOMPARE(pdfPages(out), 2);
+        const QString page1 = pdfText(out, 1);
+        if (page1.isEmpty())
+            QSKIP("pdftotext is not installed");
+        for (const char *name : {"edit101", "edit208", "VerifyCode", "VerifyCryptCode", "E_1"})
+            QVERIFY2(page1.contains(QLatin1String(name)), name);
+        QVERIFY(pdfText(out, 2).contains(QLatin1String("VerifyCode1")));
+    }
+
+    void proofOfNoKind()
+    {
+        const QString out = dir.filePath(QStringLiteral("none.pdf"));
+        const Run r = runTool({QStringLiteral("--proof"), QStringLiteral("药品"), out});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(r.errLines.size(), 1);
+        QVERIFY2(r.errLines.first().startsWith(QStringLiteral("没有“药品”这种申请表")), qPrintable(r.errLines.first()));
+        QVERIFY(r.errLines.first().contains(QStringLiteral("变更")));
+        QVERIFY(!QFile::exists(out));
     }
 };
 
