@@ -21,17 +21,6 @@
 
 TFrmMain *FrmMain = nullptr;
 
-namespace {
-const TKindInfo &KindOf(const char *className)
-{
-    const QString name = QString::fromLatin1(className);
-    for (const TKindInfo &kind : AllKinds())
-        if (kind.className == name)
-            return kind;
-    throw EError(QStringLiteral("未知的申请表类型：") + name);
-}
-}  // namespace
-
 TFrmMain::TFrmMain(QWidget *parent) : QMainWindow(parent), ui(new Ui::TFrmMain)
 {
     ui->setupUi(this);
@@ -151,7 +140,7 @@ QString TFrmMain::OpenDialogFilter()
 
 void TFrmMain::NewForm(const char *className)
 {
-    const TKindInfo &kind = KindOf(className);
+    const TKindInfo &kind = KindOfClass(QString::fromLatin1(className));
     if (TEABaseForm *open = kind.current())
         if (!open->ConfirmDiscard())
             return;
@@ -159,13 +148,14 @@ void TFrmMain::NewForm(const char *className)
     form->NewApplication();
 }
 
-void TFrmMain::OpenForm(const char *className, const QString &presetName)
+void TFrmMain::OpenForm(const char *className)
 {
-    // The dialog comes before the question: cancelling it never asks anything.
-    const QString fileName = Prompt::OpenFile(presetName, OpenDialogFilter(), OpenDialogInitialDir());
+    const TKindInfo &kind = KindOfClass(QString::fromLatin1(className));
+    // The dialog, preset with the kind tag, comes before the question: cancelling it never asks
+    // anything.
+    const QString fileName = Prompt::OpenFile(kind.kindTag, OpenDialogFilter(), OpenDialogInitialDir());
     if (fileName.isEmpty())
         return;
-    const TKindInfo &kind = KindOf(className);
     if (TEABaseForm *open = kind.current())
         if (!open->ConfirmDiscard())
             return;
@@ -174,17 +164,17 @@ void TFrmMain::OpenForm(const char *className, const QString &presetName)
 }
 
 void TFrmMain::N2Click(QObject *) { NewForm("TFrmYPZCSQ"); }
-void TFrmMain::N6Click(QObject *) { OpenForm("TFrmYPZCSQ", QStringLiteral("注册")); }
+void TFrmMain::N6Click(QObject *) { OpenForm("TFrmYPZCSQ"); }
 void TFrmMain::N3Click(QObject *) { NewForm("TFrmYPBCSQ"); }
-void TFrmMain::N5Click(QObject *) { OpenForm("TFrmYPBCSQ", QStringLiteral("变更")); }
+void TFrmMain::N5Click(QObject *) { OpenForm("TFrmYPBCSQ"); }
 void TFrmMain::N12Click(QObject *) { NewForm("TFrmYPZCSQ_JK"); }
-void TFrmMain::N14Click(QObject *) { OpenForm("TFrmYPZCSQ_JK", QStringLiteral("临床")); }
+void TFrmMain::N14Click(QObject *) { OpenForm("TFrmYPZCSQ_JK"); }
 void TFrmMain::N13Click(QObject *) { NewForm("TFrmYPBCSQ_JK"); }
-void TFrmMain::N16Click(QObject *) { OpenForm("TFrmYPBCSQ_JK", QStringLiteral("临床豁免")); }
+void TFrmMain::N16Click(QObject *) { OpenForm("TFrmYPBCSQ_JK"); }
 void TFrmMain::N4Click(QObject *) { NewForm("TFrmYPZZCSQ"); }
-void TFrmMain::N7Click(QObject *) { OpenForm("TFrmYPZZCSQ", QStringLiteral("第三方豁免")); }
+void TFrmMain::N7Click(QObject *) { OpenForm("TFrmYPZZCSQ"); }
 void TFrmMain::N_NClick(QObject *) { NewForm("TFrmYPBCSQ_N"); }
-void TFrmMain::N17Click(QObject *) { OpenForm("TFrmYPBCSQ_N", QStringLiteral("其他")); }
+void TFrmMain::N17Click(QObject *) { OpenForm("TFrmYPBCSQ_N"); }
 
 void TFrmMain::SaveActive(bool andPrint)
 {

@@ -66,7 +66,7 @@ protected:
 
 private:
     void NewForm(const char *className);
-    void OpenForm(const char *className, const QString &presetName);
+    void OpenForm(const char *className);
     void SaveActive(bool andPrint);
     void SetUpPictures();
     void SetUpToolBar();

@@ -1,17 +1,18 @@
 #include "YPBCSQ.h"
 #include "ui_YPBCSQ.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPBCSQ *FrmYPBCSQ = nullptr;
 
 TFrmYPBCSQ::TFrmYPBCSQ(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPBCSQ)
 {
-    setObjectName(QStringLiteral("FrmYPBCSQ"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPBCSQ")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("变更/补办申请"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPBCSQ")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,17 +25,9 @@ TFrmYPBCSQ::~TFrmYPBCSQ()
 
 void TFrmYPBCSQ::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 2;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPBCSQ.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPBCSQ")));
     VerifyCodeEdit = ui->VerifyCode;
     ProductNameEdit = ui->Edit1;
-    ConfigFile = QStringLiteral(".\\sys\\APPFBCSQ.xml");
-    FormTitle = QStringLiteral("医疗器械变更补办申请表");
-    KindTag = QStringLiteral("变更");
-    ConfigType = QStringLiteral("医疗器械变更申请");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };

@@ -1,17 +1,18 @@
 #include "YPBCSQ_JK.h"
 #include "ui_YPBCSQ_JK.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPBCSQ_JK *FrmYPBCSQ_JK = nullptr;
 
 TFrmYPBCSQ_JK::TFrmYPBCSQ_JK(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPBCSQ_JK)
 {
-    setObjectName(QStringLiteral("FrmYPBCSQ_JK"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPBCSQ_JK")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("临床试验豁免"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPBCSQ_JK")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,17 +25,9 @@ TFrmYPBCSQ_JK::~TFrmYPBCSQ_JK()
 
 void TFrmYPBCSQ_JK::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 1;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPBCSQ_JK.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPBCSQ_JK")));
     VerifyCodeEdit = ui->VerifyCode;
     ProductNameEdit = ui->Edit4;
-    ConfigFile = QStringLiteral(".\\sys\\APPFLCHM.xml");
-    FormTitle = QStringLiteral("临床试验豁免申请");
-    KindTag = QStringLiteral("临床豁免");
-    ConfigType = QStringLiteral("临床试验豁免申请");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };

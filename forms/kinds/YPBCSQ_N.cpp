@@ -1,17 +1,18 @@
 #include "YPBCSQ_N.h"
 #include "ui_YPBCSQ_N.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPBCSQ_N *FrmYPBCSQ_N = nullptr;
 
 TFrmYPBCSQ_N::TFrmYPBCSQ_N(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPBCSQ_N)
 {
-    setObjectName(QStringLiteral("FrmYPBCSQ_N"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPBCSQ_N")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("各类报告申请"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPBCSQ_N")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,17 +25,9 @@ TFrmYPBCSQ_N::~TFrmYPBCSQ_N()
 
 void TFrmYPBCSQ_N::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 2;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPBCSQ_N.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPBCSQ_N")));
     VerifyCodeEdit = ui->VerifyCode;
     ProductNameEdit = ui->Edit1;
-    ConfigFile = QStringLiteral(".\\sys\\APPFQTSQ.xml");
-    FormTitle = QStringLiteral("其他");
-    KindTag = QStringLiteral("其他");
-    ConfigType = QStringLiteral("各类报告");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };

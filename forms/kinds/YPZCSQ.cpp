@@ -1,17 +1,18 @@
 #include "YPZCSQ.h"
 #include "ui_YPZCSQ.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPZCSQ *FrmYPZCSQ = nullptr;
 
 TFrmYPZCSQ::TFrmYPZCSQ(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPZCSQ)
 {
-    setObjectName(QStringLiteral("FrmYPZCSQ"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPZCSQ")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("注册申请表"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPZCSQ")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,16 +25,8 @@ TFrmYPZCSQ::~TFrmYPZCSQ()
 
 void TFrmYPZCSQ::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 2;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPZCSQ.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPZCSQ")));
     VerifyCodeEdit = ui->VerifyCode;
-    ConfigFile = QStringLiteral(".\\sys\\APPFZCSQ.xml");
-    FormTitle = QStringLiteral("进口药材报验申请表");
-    KindTag = QStringLiteral("注册");
-    ConfigType = QStringLiteral("医疗器械出口证明申请");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };

@@ -1,17 +1,18 @@
 #include "YPZCSQ_JK.h"
 #include "ui_YPZCSQ_JK.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPZCSQ_JK *FrmYPZCSQ_JK = nullptr;
 
 TFrmYPZCSQ_JK::TFrmYPZCSQ_JK(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPZCSQ_JK)
 {
-    setObjectName(QStringLiteral("FrmYPZCSQ_JK"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPZCSQ_JK")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("临床试验方案"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPZCSQ_JK")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,19 +25,11 @@ TFrmYPZCSQ_JK::~TFrmYPZCSQ_JK()
 
 void TFrmYPZCSQ_JK::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 2;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPZCSQ_JK.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPZCSQ_JK")));
     VerifyCodeEdit = ui->VerifyCode;
     ProductNameEdit = ui->Edit5;
     ApplicantEdit = ui->Edit1;
     ClinicalUnitEdit = ui->Edit15;
-    ConfigFile = QStringLiteral(".\\sys\\APPFLC.xml");
-    FormTitle = QStringLiteral("临床试验方案申请表");
-    KindTag = QStringLiteral("临床");
-    ConfigType = QStringLiteral("临床试验方案");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };

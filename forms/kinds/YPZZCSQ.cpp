@@ -1,17 +1,18 @@
 #include "YPZZCSQ.h"
 #include "ui_YPZZCSQ.h"
 
+#include "Kinds.h"
 #include "frReport.h"
 
 TFrmYPZZCSQ *FrmYPZZCSQ = nullptr;
 
 TFrmYPZZCSQ::TFrmYPZZCSQ(QWidget *parent) : TEABaseForm(nullptr), ui(new Ui::TFrmYPZZCSQ)
 {
-    setObjectName(QStringLiteral("FrmYPZZCSQ"));
+    setObjectName(KindOfClass(QStringLiteral("TFrmYPZZCSQ")).formName);
     auto *client = new QWidget;
     ui->setupUi(client);
     setWidget(client);
-    setWindowTitle(QStringLiteral("第三方检测豁免申请"));
+    setWindowTitle(KindOfClass(QStringLiteral("TFrmYPZZCSQ")).caption);
     FormCreate(this);
     PlaceIn(parent);
 }
@@ -24,17 +25,9 @@ TFrmYPZZCSQ::~TFrmYPZZCSQ()
 
 void TFrmYPZZCSQ::FormCreate(QObject *)
 {
-    frReport1 = new TfrReport(this);
-    frReport1->setObjectName(QStringLiteral("frReport1"));
-    frReport1->DefaultCopies = 1;
-    frReport1->LoadFromFile(QStringLiteral(":/reports/YPZZCSQ.frt"));
-    Report = frReport1;
+    frReport1 = StoreKindValues(*this, KindOfClass(QStringLiteral("TFrmYPZZCSQ")));
     VerifyCodeEdit = ui->VerifyCode;
     ProductNameEdit = ui->Edit4;
-    ConfigFile = QStringLiteral(".\\sys\\APPF3SQ.xml");
-    FormTitle = QStringLiteral("医疗器械产品第三方检测豁免申请");
-    KindTag = QStringLiteral("第三方豁免");
-    ConfigType = QStringLiteral("医疗器械3申请");
     OnBeforePrintDoc = [this](QObject *sender, TfrReport *&PrnReport, QString &AttachStr) {
         FormBeforePrintDoc(sender, PrnReport, AttachStr);
     };
