@@ -495,6 +495,10 @@ void TUIHelper::LoadComboBox(const TXmlElement &entry)
             break;
         }
     selectComboEntry(combo, match);
+    // A text the user typed that is no list entry comes back as the box's text, with no entry
+    // selected, so that saving the opened file again keeps it.
+    if (match < 0 && combo->isEditable() && !value.isEmpty())
+        combo->setEditText(value);
 }
 
 void TUIHelper::DisableControl(QWidget *control)
