@@ -81,8 +81,9 @@ memo name=Memo60 rect=128,720,104,30 Alignment=centre,middle text="电 子 信 �
 memo name=edit20 rect=236,724,435,22 Font.Size=10 text="edit20"
 line name=Line39 rect=120,750,555,0
 
-# the application report
-memo name=Memo80 rect=132,754,537,43 text="申 请 报 告：\n（报告中应包含以下内容：1、所申请产品的名称、结构组成、器械结构或电气原理图、作用机理、预期使用目的和对产品的风险分析；2、所申请产品与已注册产品结构组成和性能的比较）"
+# the application report; its heading and guidance in 9 points, the size at which the whole
+# guidance fits its two lines under the heading
+memo name=Memo80 rect=132,754,537,43 Font.Size=9 text="申 请 报 告：\n（报告中应包含以下内容：1、所申请产品的名称、结构组成、器械结构或电气原理图、作用机理、预期使用目的和对产品的风险分析；2、所申请产品与已注册产品结构组成和性能的比较）"
 memo name=edit21 rect=130,801,541,148 Font.Size=10 Alignment=left,top text="edit21"
 line name=Line40 rect=120,956,555,0
 
@@ -113,39 +114,40 @@ memo name=Memo7 rect=428,480,160,20 text="申请企业（盖章）："
 memo name=Memo9 rect=427,508,240,20 text="申请日期：     年   月   日"
 line name=Line2 rect=124,548,550,0
 
-# the submitted materials: item column, marks column 552-596, record column from 596
+# the submitted materials: item column, marks column 552-596, record column from 596; the
+# 14-point marks stand in boxes one 14-point line high, centred on their rows
 memo name=Memo10 rect=132,549,418,35 Alignment=centre,middle text="企  业  提  交  资  料"
-memo name=Memo11 rect=560,556,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo11 rect=560,554,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=Memo12 rect=600,549,68,35 Alignment=centre,middle text="企业提交材料记录"
 line name=Line3 rect=124,584,551,0
 memo name=Memo13 rect=131,585,419,39 text="1、医疗器械产品第三方检测豁免申请表"
-memo name=Memo24 rect=560,596,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo24 rect=560,594,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit23 rect=620,592,47,23 Font.Size=10 text="edit23"
 line name=Line4 rect=124,624,552,0
 memo name=Memo14 rect=129,625,421,35 text="2、产品注册标准"
-memo name=Memo25 rect=560,632,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo25 rect=560,630,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit24 rect=620,632,47,22 Font.Size=10 text="edit24"
 line name=Line7 rect=128,660,550,0
 memo name=Memo15 rect=128,661,422,37 text="3、产品使用说明书（含产品实物照片）"
-memo name=Memo34 rect=560,672,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo34 rect=560,670,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit25 rect=620,668,47,23 Font.Size=10 text="edit25"
 line name=Line8 rect=124,698,550,0
 memo name=Memo18 rect=130,699,420,37 text="4、本企业同类已注册产品注册证及认可表"
-memo name=Memo36 rect=560,708,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo36 rect=560,706,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit26 rect=621,706,47,23 Font.Size=10 text="edit26"
 line name=Line9 rect=128,736,550,0
 memo name=Memo20 rect=131,737,419,37 text="5、企业质量保证体系认证证明"
-memo name=Memo37 rect=560,748,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo37 rect=560,746,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit27 rect=620,745,49,21 Font.Size=10 text="edit27"
 line name=Line10 rect=124,774,550,0
 memo name=Memo22 rect=128,775,422,33 text="6、产品质量认证证明"
-memo name=Memo38 rect=560,784,30,18 Font.Size=14 Alignment=centre,middle text="+"
+memo name=Memo38 rect=560,782,30,22 Font.Size=14 Alignment=centre,middle text="+"
 memo name=edit28 rect=621,780,51,20 Font.Size=10 text="edit28"
 line name=Line11 rect=124,808,550,0
 memo name=Memo23 rect=128,809,78,27 text="7、其他："
 memo name=edit30 rect=208,816,339,24 Font.Size=10 text="edit30"
 line name=Line12 rect=196,836,348,0
-memo name=Memo39 rect=560,816,30,18 Font.Size=14 Alignment=centre,middle text="±"
+memo name=Memo39 rect=560,814,30,22 Font.Size=14 Alignment=centre,middle text="±"
 memo name=edit29 rect=620,815,47,20 Font.Size=10 text="edit29"
 line name=Line24 rect=120,840,556,0
 line name=Line81 rect=552,549,0,288
