@@ -155,7 +155,9 @@ void TestYpzzcsqPrintout::Print()
 
 const TfrPreparedItem *TestYpzzcsqPrintout::Item(const QString &name, int page) const
 {
-    for (const TfrPreparedItem &it : m_pages.value(page).items)
+    if (page < 0 || page >= m_pages.size())
+        return nullptr;
+    for (const TfrPreparedItem &it : m_pages.at(page).items)
         if (it.objectName.compare(name, Qt::CaseInsensitive) == 0)
             return &it;
     return nullptr;
