@@ -467,9 +467,9 @@ void TestYpbcsqNScreen::memosAndTheirHeadings()
     QVERIFY(QTest::qWaitForWindowActive(m_area.get()));
     edit->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), edit);
-    QTest::keyClicks(edit, U("标题"));
+    QTest::keyClicks(edit, QStringLiteral("Title"));
     QTest::keyClick(edit, Qt::Key_Tab);
-    QCOMPARE(edit->toPlainText(), U("标题"));
+    QCOMPARE(edit->toPlainText(), QStringLiteral("Title"));
     QVERIFY(QApplication::focusWidget() != edit);
 }
 
