@@ -324,9 +324,9 @@ void TestYpzcsqJkPrintout::memosAndFieldsPrintTheirTexts()
 {
     auto *memo = m_form->findChild<QPlainTextEdit *>(U("Edit46"));
     memo->setFocus();
-    Commit(memo->viewport(), U("急诊科二十四小时值班"));
+    Commit(memo, U("急诊科二十四小时值班"));
     QTest::keyClick(memo, Qt::Key_Return);
-    Commit(memo->viewport(), U("配备除颤仪 [2台]"));
+    Commit(memo, U("配备除颤仪 [2台]"));
     Commit(Edit(U("Edit31")), U("心电监护仪"));
     Commit(Edit(U("Edit74")), U("心血管内科"));
     auto *box = m_form->findChild<QCheckBox *>(U("edit21"));

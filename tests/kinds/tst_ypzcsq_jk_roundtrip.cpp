@@ -115,7 +115,7 @@ void TypeMemo(QPlainTextEdit *memo, const QString &text)
         if (i > 0)
             QTest::keyClick(memo, Qt::Key_Return);
         if (!lines[i].isEmpty())
-            Commit(memo->viewport(), lines[i]);
+            Commit(memo, lines[i]);
     }
 }
 
