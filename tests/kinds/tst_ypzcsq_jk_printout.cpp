@@ -4,6 +4,7 @@
 // its "+" or "±" in every case; the date parts before 年, 月 and 日; the notes with their ASCII
 // quotation marks; the memos' lines; and every static text within its box.
 
+#include "../forms/FormFixture.h"
 #include "ConfigedBase.h"
 #include "Fonts.h"
 #include "Kinds.h"
@@ -57,11 +58,6 @@ QStringList TextsOnRowOf(const TfrPreparedPage &page, const TfrPreparedItem &box
             && it.rect.left() > box.rect.right())
             texts << it.text;
     return texts;
-}
-
-QStringList DataFiles()
-{
-    return QDir(TUIHelper::ApplicationDir()).entryList({QStringLiteral("*.qx")}, QDir::Files);
 }
 
 struct Material {
@@ -136,7 +132,7 @@ void TestYpzcsqJkPrintout::cleanupTestCase()
 
 void TestYpzcsqJkPrintout::init()
 {
-    const QStringList files = DataFiles();
+    const QStringList files = formfixture::DataFilesBesideExecutable();
     m_filesBefore = QSet<QString>(files.begin(), files.end());
     m_prompter = std::make_unique<TScriptedPrompter>();
     m_area = std::make_unique<QMdiArea>();
@@ -155,16 +151,15 @@ void TestYpzcsqJkPrintout::cleanup()
     m_area.reset();
     m_prompter.reset();
     QVERIFY(!FrmYPZCSQ_JK);
-    for (const QString &file : DataFiles())
+    for (const QString &file : formfixture::DataFilesBesideExecutable())
         if (!m_filesBefore.contains(file))
             QFile::remove(TUIHelper::ApplicationDir() + file);
 }
 
 void TestYpzcsqJkPrintout::NewForm()
 {
-    for (const TKindInfo &kind : AllKinds())
-        if (kind.className == QLatin1String("TFrmYPZCSQ_JK"))
-            m_form = static_cast<TFrmYPZCSQ_JK *>(kind.create(m_area.get()));
+    const TKindInfo &kind = formfixture::Kind(QStringLiteral("TFrmYPZCSQ_JK"));
+    m_form = static_cast<TFrmYPZCSQ_JK *>(kind.create(m_area.get()));
     QVERIFY(m_form);
     m_form->NewApplication();
     QVERIFY(m_prompter->Log.isEmpty());

@@ -3,14 +3,15 @@
 // on all three pages survives a backup and reopening with N14Click; the data file carries every
 // value in its readable field; data files are named "临床" + product name + "_" + code + ".qx".
 
+#include "../forms/FormFixture.h"
 #include "ConfigedBase.h"
+#include "Fonts.h"
 #include "Gbk.h"
 #include "ScriptedPrompter.h"
 #include "UIHelper.h"
 #include "YPZCSQ_JK.h"
 #include "frReport.h"
 #include "mainform.h"
-#include "Fonts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,6 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTabWidget>
 #include <QtTest>
@@ -161,11 +161,6 @@ QString SubmissionMessage(const QString &file, const QString &code)
         + U("\r\n\r\n请在打印后将此文件拷贝到磁盘报送药监局!\r\n\r\n电子文件拷贝到磁盘后将加密不能从磁盘直接打开");
 }
 
-QStringList DataFiles()
-{
-    return QDir(TUIHelper::ApplicationDir()).entryList({QStringLiteral("*.qx")}, QDir::Files);
-}
-
 const QStringList kClasses = {U("第一类"), U("第二类"), U("第三类")};
 
 }  // namespace
@@ -219,7 +214,7 @@ void TestYpzcsqJkRoundTrip::cleanupTestCase()
 
 void TestYpzcsqJkRoundTrip::init()
 {
-    const QStringList files = DataFiles();
+    const QStringList files = formfixture::DataFilesBesideExecutable();
     m_filesBefore = QSet<QString>(files.begin(), files.end());
     m_prompter = std::make_unique<TScriptedPrompter>();
     m_main = new TFrmMain;
@@ -238,7 +233,7 @@ void TestYpzcsqJkRoundTrip::cleanup()
     delete m_main.data();
     m_prompter.reset();
     QVERIFY(!FrmYPZCSQ_JK);
-    for (const QString &file : DataFiles())
+    for (const QString &file : formfixture::DataFilesBesideExecutable())
         if (!m_filesBefore.contains(file))
             QFile::remove(TUIHelper::ApplicationDir() + file);
 }
@@ -277,7 +272,7 @@ void TestYpzcsqJkRoundTrip::newFormFromTheMainWindow()
     QVERIFY(form->isMaximized());
     QCOMPARE(Child<QTabWidget>(U("PageControl2"))->currentIndex(), 0);
     const QString code = Code();
-    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-F]{8}$")).match(code).hasMatch(), qPrintable(code));
+    QVERIFY2(formfixture::kCodePattern.match(code).hasMatch(), qPrintable(code));
 
     // The definition file's empty values: the date parts lose their design text too.
     for (const auto &[edit, field] : EditFields())
@@ -425,7 +420,7 @@ void TestYpzcsqJkRoundTrip::dataFileNamedByTagProductAndCode()
     QCOMPARE(m_form->DataFileName(), path);
     QVERIFY(QFile::exists(path));
     QCOMPARE(m_prompter->Messages, QStringList{BackupMessage(path, code)});
-    QCOMPARE(DataFiles().size(), m_filesBefore.size() + 1);
+    QCOMPARE(formfixture::DataFilesBesideExecutable().size(), m_filesBefore.size() + 1);
 }
 
 QTEST_MAIN(TestYpzcsqJkRoundTrip)

@@ -3,6 +3,7 @@
 // equipment and staff grids, the memos, the date edits over the blanks of the date line, the
 // keyboard order, and a layout in which nothing is clipped or overlapped in a maximised window.
 
+#include "../forms/FormFixture.h"
 #include "ConfigedBase.h"
 #include "DateTimePicker.h"
 #include "Fonts.h"
@@ -210,12 +211,8 @@ void TestYpzcsqJkScreen::init()
 {
     m_area = std::make_unique<QMdiArea>();
     m_area->resize(1024, 768);
-    const TKindInfo *kind = nullptr;
-    for (const TKindInfo &k : AllKinds())
-        if (k.className == QLatin1String("TFrmYPZCSQ_JK"))
-            kind = &k;
-    QVERIFY(kind);
-    m_form = static_cast<TFrmYPZCSQ_JK *>(kind->create(m_area.get()));
+    const TKindInfo &kind = formfixture::Kind(QStringLiteral("TFrmYPZCSQ_JK"));
+    m_form = static_cast<TFrmYPZCSQ_JK *>(kind.create(m_area.get()));
     QVERIFY(m_form);
     QCOMPARE(m_form->metaObject()->className(), "TFrmYPZCSQ_JK");
     QCOMPARE(FrmYPZCSQ_JK, m_form.data());
